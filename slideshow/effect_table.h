@@ -15,7 +15,7 @@ const TEffect* EffectTable();
 const TEffect* EffectByStyle(int style);
 
 // The first style 1..171 whose name equals `name` without regard to ASCII
-// letter case, or 0 when none does. Rows 33 and 34 share their names with
+// letter case, or -1 when none does. Rows 33 and 34 share their names with
 // rows 18 and 25, so the earlier rows are found.
 int StyleByName(const std::string& name);
 
