@@ -1,0 +1,30 @@
+# Sourced by the scripts: starts a private Xvfb and exports DISPLAY.
+#   vd_start_xvfb      sets VD_XVFB_PID and DISPLAY
+#   vd_stop_xvfb       stops it again (no-op when none was started)
+vd_start_xvfb() {
+  local n
+  for n in $(seq 90 160); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      VD_XVFB_PID=$!
+      for _ in $(seq 1 50); do
+        if [ -e "/tmp/.X11-unix/X$n" ]; then
+          export DISPLAY=":$n"
+          return 0
+        fi
+        kill -0 "$VD_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+      done
+    fi
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+vd_stop_xvfb() {
+  if [ -n "${VD_XVFB_PID:-}" ]; then
+    kill "$VD_XVFB_PID" 2>/dev/null || true
+    wait "$VD_XVFB_PID" 2>/dev/null || true
+    VD_XVFB_PID=
+  fi
+}
