@@ -1,0 +1,53 @@
+#include "system/dialogs.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "system/wide.h"
+
+namespace vd {
+namespace {
+
+// The folder the browse callback preselects; one value for the process.
+std::wstring g_browseInitialFolder;
+
+int CALLBACK BrowseCallback(HWND wnd, UINT msg, LPARAM, LPARAM) {
+    if (msg == BFFM_INITIALIZED)
+        SendMessageW(wnd, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(g_browseInitialFolder.c_str()));
+    return 0;
+}
+
+}  // namespace
+
+void ShowWarning(std::string_view text, std::string_view caption) {
+    std::wstring wtext = Wide(text);
+    std::wstring wcaption = Wide(caption.empty() ? std::string_view(kWarningCaption) : caption);
+    MessageBoxW(GetActiveWindow(), wtext.c_str(), wcaption.c_str(), MB_ICONEXCLAMATION | MB_OK);
+}
+
+std::string BrowseForFolder(std::string_view title, std::string_view initialFolder) {
+    g_browseInitialFolder = Wide(initialFolder);
+    std::wstring wtitle = Wide(title);
+    wchar_t display[MAX_PATH] = {};
+    BROWSEINFOW bi = {};
+    bi.hwndOwner = nullptr;
+    bi.pidlRoot = nullptr;  // the desktop
+    bi.pszDisplayName = display;
+    bi.lpszTitle = wtitle.c_str();
+    bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;  // 65
+    if (!initialFolder.empty()) bi.lpfn = BrowseCallback;
+
+    // The new dialog style needs COM on this thread.
+    HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    std::string result;
+    LPITEMIDLIST pidl = SHBrowseForFolderW(&bi);
+    if (pidl) {
+        wchar_t path[MAX_PATH + 1] = {};
+        if (SHGetPathFromIDListW(pidl, path)) result = NarrowZ(path, MAX_PATH);
+        CoTaskMemFree(pidl);
+    }
+    if (SUCCEEDED(init)) CoUninitialize();
+    return result;
+}
+
+}  // namespace vd
