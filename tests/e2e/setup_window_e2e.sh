@@ -1,0 +1,207 @@
+#!/usr/bin/env bash
+# End-to-end run of the real setup program under Wine on a private Xvfb.
+#   setup_window_e2e.sh SCENARIO SETUP.exe ARTEFACT_DIR PACKAGE_FILE SLIDE_DIR [XPDB]
+# Scenarios:
+#   frame   - window size, rounded corners, centring, title-bar drag (left
+#             button moves, right button does not), exported package and
+#             slides (byte-identical, `xpdb check`), Close ends the process
+#   cancel  - a stale, longer package file in the temporary folder is
+#             replaced at start; Cancel ends the process
+# Screenshots land in ARTEFACT_DIR/<scenario>-*.png.
+set -euo pipefail
+
+scenario=$1 setup=$2 artefacts=$3 package=$4 slides=$5 xpdb=${6:-}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/../.." && pwd)
+mkdir -p "$artefacts"
+log="$artefacts/$scenario.log"
+: >"$log"
+
+SCREEN_W=1024 SCREEN_H=768
+WIN_W=558 WIN_H=390
+CAPTION="Vadode播放器安装"
+START_TIMEOUT=${VD_E2E_START_TIMEOUT:-180}
+
+say() { echo "[$scenario] $*" | tee -a "$log"; }
+fail() { say "FAIL: $*"; shot "failure" || true; exit 1; }
+
+# A private prefix: the run never shares a wineserver with other tests.
+export VD_WINEPREFIX=${VD_E2E_PREFIX:-$artefacts/prefix}
+export WINEPREFIX=$VD_WINEPREFIX
+
+xvfb_pid= setup_pid=
+cleanup() {
+  if [ -n "$setup_pid" ] && kill -0 "$setup_pid" 2>/dev/null; then kill "$setup_pid" 2>/dev/null || true; fi
+  WINEPREFIX=$VD_WINEPREFIX wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+}
+trap cleanup EXIT
+
+start_xvfb() {
+  local n
+  for n in $(seq 150 199); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      Xvfb ":$n" -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -br -nolisten tcp >/dev/null 2>&1 &
+      xvfb_pid=$!
+      for _ in $(seq 1 50); do
+        [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+      done
+    fi
+  done
+  return 1
+}
+
+shot() {
+  import -display "$DISPLAY" -window root "$artefacts/$scenario-$1.png" 2>>"$log"
+}
+
+# Colour of one screen pixel as "r,g,b" from a screenshot.
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+find_window() {
+  xdotool search --onlyvisible --name "^${CAPTION}\$" 2>/dev/null | head -n 1
+}
+
+wait_window() {
+  local deadline=$((SECONDS + START_TIMEOUT)) w
+  while [ $SECONDS -lt $deadline ]; do
+    w=$(find_window || true)
+    if [ -n "$w" ]; then echo "$w"; return 0; fi
+    kill -0 "$setup_pid" 2>/dev/null || return 1
+    sleep 1
+  done
+  return 1
+}
+
+# Sets X Y W H of a window.
+geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  X=$X Y=$Y W=$WIDTH H=$HEIGHT
+}
+
+wait_exit() {
+  local deadline=$((SECONDS + $1))
+  while [ $SECONDS -lt $deadline ]; do
+    kill -0 "$setup_pid" 2>/dev/null || return 0
+    sleep 0.5
+  done
+  return 1
+}
+
+temp_folder() {
+  # The Wine user's temporary folder, whatever the Wine version names it.
+  local f
+  f=$(find "$WINEPREFIX/drive_c/users" -maxdepth 4 -type d -iname temp 2>/dev/null | grep -v -i public | head -n 1)
+  echo "$f"
+}
+
+start_setup() {
+  cp "$setup" "$artefacts/VadodeSetup.exe"
+  say "starting VadodeSetup.exe"
+  "$root/scripts/wine-run" "$artefacts/VadodeSetup.exe" >>"$log" 2>&1 &
+  setup_pid=$!
+  win=$(wait_window) || fail "no window captioned '$CAPTION' within ${START_TIMEOUT}s"
+  sleep 2  # first paint
+  say "window $win"
+}
+
+click() {  # screen x, y, button
+  xdotool mousemove "$1" "$2"; sleep 0.3
+  xdotool click "$3"
+}
+
+drag() {  # from x, y by dx, dy with button
+  local x=$1 y=$2 dx=$3 dy=$4 b=$5 i
+  xdotool mousemove "$x" "$y"; sleep 0.3
+  xdotool mousedown "$b"; sleep 0.5
+  for i in 1 2 3 4 5; do
+    xdotool mousemove "$((x + dx * i / 5))" "$((y + dy * i / 5))"; sleep 0.2
+  done
+  sleep 0.3
+  xdotool mouseup "$b"; sleep 1
+}
+
+same_file() { cmp -s "$1" "$2"; }
+
+start_xvfb || fail "could not start Xvfb"
+say "display $DISPLAY, prefix $WINEPREFIX"
+# Boot the prefix first so that its boot time does not count against the window.
+"$root/scripts/wine-run" cmd /c exit >>"$log" 2>&1 || true
+
+case "$scenario" in
+frame)
+  start_setup
+  shot start
+  geometry "$win"
+  say "geometry ${W}x${H} at $X,$Y"
+  [ "$W" -eq $WIN_W ] && [ "$H" -eq $WIN_H ] || fail "window is ${W}x${H}, expected ${WIN_W}x${WIN_H}"
+  ex=$(( (SCREEN_W - WIN_W) / 2 )) ey=$(( (SCREEN_H - WIN_H) / 2 ))
+  [ "$X" -eq $ex ] && [ "$Y" -eq $ey ] || fail "window at $X,$Y, expected centred at $ex,$ey"
+
+  # Rounded corners: the corner pixel shows the (black) root window, the
+  # pixels a little inside show the skin.
+  img="$artefacts/$scenario-start.png"
+  outside=$(pixel "$img" "$X" "$Y")
+  inside=$(pixel "$img" "$((X + 3))" "$((Y + 3))")
+  edge=$(pixel "$img" "$((X + 200))" "$Y")
+  bl=$(pixel "$img" "$X" "$((Y + H - 1))")
+  say "corner $outside, inside $inside, top edge $edge, bottom-left $bl"
+  [ "$outside" = "0,0,0" ] || fail "top-left corner pixel is $outside, not cut away"
+  [ "$bl" = "0,0,0" ] || fail "bottom-left corner pixel is $bl, not cut away"
+  [ "$inside" != "0,0,0" ] && [ "$edge" != "0,0,0" ] || fail "the window is not drawn at its edges"
+
+  # Right-button drag on the title bar leaves the window in place.
+  drag $((X + 300)) $((Y + 14)) 80 50 3
+  geometry "$win"
+  [ "$X" -eq $ex ] && [ "$Y" -eq $ey ] || fail "right-button drag moved the window to $X,$Y"
+  # Left-button drag moves it by the drag distance.
+  drag $((X + 300)) $((Y + 14)) 80 50 1
+  geometry "$win"
+  shot dragged
+  say "after drag at $X,$Y"
+  [ "$X" -eq $((ex + 80)) ] && [ "$Y" -eq $((ey + 50)) ] || fail "drag moved the window to $X,$Y, expected $((ex + 80)),$((ey + 50))"
+
+  # The package and the slides are in the Wine user's temporary folder.
+  tmp=$(temp_folder)
+  say "temporary folder $tmp"
+  [ -n "$tmp" ] || fail "no temporary folder in the prefix"
+  [ -f "$tmp/vedaruv.bin" ] || fail "vedaruv.bin was not exported"
+  same_file "$tmp/vedaruv.bin" "$package" || fail "exported vedaruv.bin differs from the packed package"
+  for n in 1 2 3 4; do
+    [ -f "$tmp/_mps$n.jpg" ] || fail "_mps$n.jpg was not exported"
+    same_file "$tmp/_mps$n.jpg" "$slides/ipic$n.jpg" || fail "_mps$n.jpg differs from ipic$n.jpg"
+  done
+  if [ -n "$xpdb" ]; then
+    "$xpdb" check "$tmp/vedaruv.bin" >>"$log" 2>&1 || fail "xpdb check failed on the exported package"
+    say "xpdb check passed"
+  fi
+
+  # The close button in the title bar ends the program.
+  click $((X + 515 + 17)) $((Y + 1 + 9)) 1
+  wait_exit 30 || fail "the program still runs 30 s after Close"
+  [ -z "$(find_window || true)" ] || fail "the window is still shown after Close"
+  say "Close ended the program"
+  ;;
+cancel)
+  # A stale package longer than the real one must be replaced, not patched.
+  tmp=$(temp_folder)
+  [ -n "$tmp" ] || fail "no temporary folder in the prefix"
+  size=$(stat -c %s "$package")
+  head -c $((size + 4096)) /dev/urandom >"$tmp/vedaruv.bin"
+  start_setup
+  shot start
+  same_file "$tmp/vedaruv.bin" "$package" || fail "the stale vedaruv.bin was not replaced by the package"
+  geometry "$win"
+  click $((X + 486 + 30)) $((Y + 359 + 5 + 10)) 1
+  wait_exit 30 || fail "the program still runs 30 s after Cancel"
+  say "Cancel ended the program"
+  ;;
+*)
+  fail "unknown scenario $scenario"
+  ;;
+esac
+say "PASS"
