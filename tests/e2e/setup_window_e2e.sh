@@ -142,17 +142,19 @@ frame)
   ex=$(( (SCREEN_W - WIN_W) / 2 )) ey=$(( (SCREEN_H - WIN_H) / 2 ))
   [ "$X" -eq $ex ] && [ "$Y" -eq $ey ] || fail "window at $X,$Y, expected centred at $ex,$ey"
 
-  # Rounded corners: the corner pixel shows the (black) root window, the
-  # pixels a little inside show the skin.
+  # Rounded corners: the four corner pixels show the (black) root window,
+  # the pixels a little inside and along the edges show the skin.
   img="$artefacts/$scenario-start.png"
-  outside=$(pixel "$img" "$X" "$Y")
-  inside=$(pixel "$img" "$((X + 3))" "$((Y + 3))")
-  edge=$(pixel "$img" "$((X + 200))" "$Y")
-  bl=$(pixel "$img" "$X" "$((Y + H - 1))")
-  say "corner $outside, inside $inside, top edge $edge, bottom-left $bl"
-  [ "$outside" = "0,0,0" ] || fail "top-left corner pixel is $outside, not cut away"
-  [ "$bl" = "0,0,0" ] || fail "bottom-left corner pixel is $bl, not cut away"
-  [ "$inside" != "0,0,0" ] && [ "$edge" != "0,0,0" ] || fail "the window is not drawn at its edges"
+  for c in "$X,$Y" "$((X + W - 1)),$Y" "$X,$((Y + H - 1))" "$((X + W - 1)),$((Y + H - 1))"; do
+    v=$(pixel "$img" "${c%,*}" "${c#*,}")
+    say "corner $c: $v"
+    [ "$v" = "0,0,0" ] || fail "corner pixel $c is $v, not cut away"
+  done
+  for c in "$((X + 3)),$((Y + 3))" "$((X + 200)),$Y" "$X,$((Y + 200))" "$((X + W - 4)),$((Y + H - 4))" \
+           "$((X + 200)),$((Y + H - 1))" "$((X + W - 1)),$((Y + 200))"; do
+    v=$(pixel "$img" "${c%,*}" "${c#*,}")
+    [ "$v" != "0,0,0" ] || fail "pixel $c at the window's edge is not drawn"
+  done
 
   # Right-button drag on the title bar leaves the window in place.
   drag $((X + 300)) $((Y + 14)) 80 50 3
