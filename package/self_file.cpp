@@ -265,6 +265,7 @@ TIndexHead TSelfFileClass::ReadIndexHead() {
         return FHead.Field;                          \
     }                                                \
     void TSelfFileClass::Set##Field(Type value) {    \
+        LoadHead();                                  \
         FHead.Field = value;                         \
         StoreHead();                                 \
     }
@@ -337,7 +338,8 @@ void TSelfFileClass::ListEntries(TStringList& list) {
         item->TagText = std::to_string(descriptor.TagValue());
         item->Offset = record.OwnOffset;
         item->Descriptor = descriptor.Bytes;
-        list.Add(item->IdText, std::move(item));
+        std::string line = item->IdText;
+        list.Add(std::move(line), std::move(item));
         offset = record.Next;
     }
 }

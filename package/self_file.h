@@ -150,7 +150,10 @@ private:
     void StoreHead();
 
     IIndexHead* FIndexHead;
-    TIndexHead FHead;  // working copy, re-read by every getter
+    // Working copy of the head, re-read by every getter and by every setter
+    // before it changes its field, so that a setter never writes back stale
+    // fields of another writer.
+    TIndexHead FHead;
 };
 
 }  // namespace vd
