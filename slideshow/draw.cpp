@@ -49,7 +49,7 @@ void StretchFrom(TSurface& dst, int dx, int dy, int dw, int dh,
     const bool identity = sw == dw;  // 1:1 columns: ux = sx + (x - dx)
 
     // Rows: consecutive destination rows that sample the same source row
-    // share one gathered row (row replication).
+    // (row replication when stretching upwards) share one gathered row.
     thread_local std::vector<uint32_t> gathered;
     gathered.resize(static_cast<size_t>(n));
     int64_t lastUy = -1;
@@ -60,13 +60,17 @@ void StretchFrom(TSurface& dst, int dx, int dy, int dw, int dh,
         const uint32_t* in = src.Row(static_cast<int>(uy));
         if (identity) {
             MergeRow(out, in + map[0], n);
-            continue;
-        }
-        if (uy != lastUy) {
-            for (int i = 0; i < n; ++i) gathered[static_cast<size_t>(i)] = in[map[i]];
+        } else if (uy == lastUy) {
+            MergeRow(out, gathered.data(), n);
+        } else {
+            uint32_t* g = gathered.data();
+            for (int i = 0; i < n; ++i) {
+                const uint32_t c = in[map[i]] & kColorMask;
+                g[i] = c;
+                out[i] = (out[i] & kFourthByteMask) | c;
+            }
             lastUy = uy;
         }
-        MergeRow(out, gathered.data(), n);
     }
 }
 

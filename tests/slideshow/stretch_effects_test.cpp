@@ -148,13 +148,16 @@ TEST(StretchStyles, UnrollFromRightMirrorsFromOneColumnFurtherIn) {
     {
         // Near the end the curl takes all that remains (x = 2r): its first
         // source column, x - 2r - 1 = -1, lies outside the picture, so Screen
-        // column x - 1 keeps the start frame.
+        // column x - 1 keeps the start frame (darkened with the curl).
         const int X = 190, x = w - X, r = stretch_fx::CurlWidth(w, X);
         ASSERT_EQ(r, 5);
         TSurface s = MakeUnique(w, h, kStartFourth);
         const TSurface p = CurlPicture(w, h);
         StretchEffectProc(15)(s, p, w, h, X, 2, 95);
-        EXPECT_EQ(s.At(x - 1, 0), FromStart(x - 1, 0));
+        const uint32_t kept = s.At(x - 1, 0), start = FromStart(x - 1, 0);
+        EXPECT_EQ(kept & kFourthByteMask, start & kFourthByteMask);
+        for (int shift : {0, 8, 16}) EXPECT_LE((kept >> shift) & 0xFF, (start >> shift) & 0xFF);
+        EXPECT_NE(GreenOf(kept), 60);
         for (int k = 1; k < r; ++k) EXPECT_EQ(CurlColumnOf(s.At(x - 1 - k, 0)), k - 1);
     }
 }
