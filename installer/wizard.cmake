@@ -11,3 +11,25 @@ target_link_libraries(vd_installer_support PUBLIC vd_install_rules vd_core user3
 # The built-in portal host goes into the string table as it stands in the code.
 file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/portal_mode.h vd_host_line REGEX "kBuiltInPortalHost = ")
 string(REGEX REPLACE ".*= \"([^\"]*)\".*" "\\1" VD_PORTAL_HOST "${vd_host_line}")
+
+# The resources of the setup program: manifest, string table, skin, package
+# and slides.
+set(VD_RES_DIR ${PROJECT_SOURCE_DIR}/res)
+set(vd_setup_package ${VD_PACKAGE_FILE})
+if(NOT EXISTS ${PROJECT_SOURCE_DIR}/tools/xpdb/CMakeLists.txt)
+  # Without the packer the build cannot make the package: an empty stand-in
+  # keeps the program buildable (installation then finds no entries).
+  message(STATUS "No package packer in this tree: VadodeSetup carries an empty package")
+  set(vd_setup_package ${CMAKE_CURRENT_BINARY_DIR}/empty-package.bin)
+  file(WRITE ${vd_setup_package} "")
+endif()
+set(VD_SETUP_PACKAGE ${vd_setup_package})
+configure_file(${VD_RES_DIR}/VadodeSetup.rc.in ${CMAKE_CURRENT_BINARY_DIR}/VadodeSetup.rc @ONLY)
+file(GLOB vd_skin_files ${VD_RES_DIR}/skin/*)
+file(GLOB vd_slide_files ${VD_RES_DIR}/slides/*)
+add_library(vd_setup_resources OBJECT ${CMAKE_CURRENT_BINARY_DIR}/VadodeSetup.rc)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/VadodeSetup.rc PROPERTIES
+  OBJECT_DEPENDS "${vd_setup_package};${vd_skin_files};${vd_slide_files};${VD_RES_DIR}/VadodeSetup.manifest;${VD_RES_DIR}/resource_ids.h")
+if(vd_setup_package STREQUAL VD_PACKAGE_FILE)
+  add_dependencies(vd_setup_resources vd_package_file)
+endif()
