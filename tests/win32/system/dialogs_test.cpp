@@ -1,0 +1,136 @@
+#include "system/dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/text.h"
+#include "system/folders.h"
+#include "system/wide.h"
+#include "tests/win32/system/test_support.h"
+
+namespace vd {
+namespace {
+
+std::string WindowText(HWND wnd) {
+    wchar_t buf[512] = {};
+    int n = GetWindowTextW(wnd, buf, 512);
+    return Narrow(std::wstring_view(buf, static_cast<size_t>(n > 0 ? n : 0)));
+}
+
+BOOL CALLBACK FindDialogProc(HWND wnd, LPARAM lp) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(wnd, &pid);
+    wchar_t cls[64] = {};
+    GetClassNameW(wnd, cls, 64);
+    if (pid == GetCurrentProcessId() && IsWindowVisible(wnd) && std::wstring(cls) == L"#32770") {
+        *reinterpret_cast<HWND*>(lp) = wnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Finds the first visible dialog window of this process.
+HWND FindOwnDialog() {
+    HWND found = nullptr;
+    EnumWindows(FindDialogProc, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+BOOL CALLBACK CollectTextProc(HWND child, LPARAM lp) {
+    reinterpret_cast<std::vector<std::string>*>(lp)->push_back(WindowText(child));
+    return TRUE;
+}
+
+// Texts of all child windows of a dialog.
+std::vector<std::string> ChildTexts(HWND dialog) {
+    std::vector<std::string> texts;
+    EnumChildWindows(dialog, CollectTextProc, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+// From a second thread: waits for the dialog, notes its caption and child
+// texts, then presses the given button.
+class TDialogRobot {
+public:
+    explicit TDialogRobot(int button) {
+        thread_ = std::thread([this, button] {
+            for (int i = 0; i < 400; ++i) {
+                HWND dlg = FindOwnDialog();
+                if (dlg) {
+                    Sleep(300);  // let it finish initialising
+                    caption_ = WindowText(dlg);
+                    texts_ = ChildTexts(dlg);
+                    found_ = true;
+                    PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+                    return;
+                }
+                Sleep(25);
+            }
+        });
+    }
+    ~TDialogRobot() {
+        if (thread_.joinable()) thread_.join();
+    }
+    void Join() { thread_.join(); }
+    bool Found() const { return found_; }
+    const std::string& Caption() const { return caption_; }
+    bool HasText(const std::string& text) const {
+        for (const std::string& t : texts_)
+            if (t == text) return true;
+        return false;
+    }
+
+private:
+    std::thread thread_;
+    std::atomic<bool> found_{false};
+    std::string caption_;
+    std::vector<std::string> texts_;
+};
+
+TEST(ShowWarning, EmptyCaptionBecomesTheWarningCaption) {
+    TDialogRobot robot(IDOK);
+    ShowWarning("安装程序检测到Vadode播放器正在运行，请关闭后再重新进行安装。", "");
+    robot.Join();
+    ASSERT_TRUE(robot.Found());
+    EXPECT_EQ(robot.Caption(), "警告");
+    EXPECT_TRUE(robot.HasText("安装程序检测到Vadode播放器正在运行，请关闭后再重新进行安装。"));
+}
+
+TEST(ShowWarning, GivenCaptionIsKept) {
+    TDialogRobot robot(IDOK);
+    ShowWarning("text", "Vadode播放器安装");
+    robot.Join();
+    ASSERT_TRUE(robot.Found());
+    EXPECT_EQ(robot.Caption(), "Vadode播放器安装");
+}
+
+TEST(BrowseForFolder, CancelGivesEmptyText) {
+    TDialogRobot robot(IDCANCEL);
+    std::string chosen = BrowseForFolder("选择要安装 “Vadode播放器” 的文件夹位置", "");
+    robot.Join();
+    ASSERT_TRUE(robot.Found());
+    EXPECT_EQ(chosen, "");
+    EXPECT_TRUE(robot.HasText("选择要安装 “Vadode播放器” 的文件夹位置"));
+}
+
+TEST(BrowseForFolder, InitialFolderIsPreselected) {
+    // A visible folder outside the (hidden) profile data folders, so that
+    // the dialog's tree can show it.
+    std::string root = GetWindowsDrive() + "vd_browse_" + std::to_string(GetCurrentProcessId());
+    std::string folder = root + "\\播放器";
+    ForceFolder(folder);
+    TDialogRobot robot(IDOK);
+    std::string chosen = BrowseForFolder("title", folder);
+    robot.Join();
+    ASSERT_TRUE(robot.Found());
+    EXPECT_TRUE(SameTextAscii(chosen, folder)) << chosen;  // no trailing backslash
+    RemoveDirectoryW(Wide(folder).c_str());
+    RemoveDirectoryW(Wide(root).c_str());
+}
+
+}  // namespace
+}  // namespace vd
