@@ -18,12 +18,14 @@ constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clSkinBorder = 11905680;  // RGB 144, 170, 181
 
-constexpr TColor RGB(uint8_t r, uint8_t g, uint8_t b) {
+// The names are parenthesised so that <windows.h>'s macros of the same names
+// (same results) do not expand here when both headers are included.
+constexpr TColor (RGB)(uint8_t r, uint8_t g, uint8_t b) {
     return static_cast<TColor>(r | (g << 8) | (b << 16));
 }
-constexpr uint8_t GetRValue(TColor c) { return static_cast<uint8_t>(c & 0xFF); }
-constexpr uint8_t GetGValue(TColor c) { return static_cast<uint8_t>((c >> 8) & 0xFF); }
-constexpr uint8_t GetBValue(TColor c) { return static_cast<uint8_t>((c >> 16) & 0xFF); }
+constexpr uint8_t (GetRValue)(TColor c) { return static_cast<uint8_t>(c & 0xFF); }
+constexpr uint8_t (GetGValue)(TColor c) { return static_cast<uint8_t>((c >> 8) & 0xFF); }
+constexpr uint8_t (GetBValue)(TColor c) { return static_cast<uint8_t>((c >> 16) & 0xFF); }
 
 constexpr bool IsSystemColor(TColor c) {
     return (static_cast<uint32_t>(c) & 0xFF000000u) == 0xFF000000u;

@@ -1,0 +1,202 @@
+// Controls: components with a parent window, bounds, alignment and anchors,
+// visibility, enabled state, font, colour and caption. TControl is the base
+// of both kinds:
+//  - windowless graphic controls (TGraphicControl): no window of their own;
+//    the parent paints them after its background, inside their bounds, and
+//    dispatches mouse input to them (enter, leave, press, release, click);
+//  - windowed controls (TWinControl, win_control.h).
+// The parent can change at run time; a control's owner (who frees it) and
+// its parent (where it shows) are independent.
+#pragma once
+#include <string>
+
+#include "core/color.h"
+#include "toolkit/canvas.h"
+#include "toolkit/component.h"
+#include "toolkit/graphics.h"
+#include "toolkit/types.h"
+
+namespace vd {
+
+class TWinControl;
+class TForm;
+
+// Behaviour switches of a control class.
+enum TControlStyleFlag : uint32_t {
+    csCaptureMouse = 1,     // captures the mouse from a left press to its release
+    csClickEvents = 2,      // a left press and release inside raise Click
+    csDoubleClicks = 4,     // a double click raises DblClick
+    csOpaque = 8,           // paints its whole area: no background fill under it
+    csAcceptsControls = 16  // may be the parent of other controls
+};
+using TControlStyle = uint32_t;
+
+// Size limits; 0 means no limit.
+struct TSizeConstraints {
+    int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+};
+
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    // --- Parent and placement ---
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+    // The form the control sits on (nullptr when it is on none).
+    TForm* ParentForm() const;
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    // Applies the constraints, moves the control and realigns its parent.
+    virtual void SetBounds(int left, int top, int width, int height);
+    TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+    virtual int ClientWidth() const { return width_; }
+    virtual int ClientHeight() const { return height_; }
+    TRect ClientRect() const { return TRect{0, 0, ClientWidth(), ClientHeight()}; }
+
+    const TSizeConstraints& Constraints() const { return constraints_; }
+    void SetConstraints(const TSizeConstraints& c);
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign a);
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors a) { anchors_ = a; }
+
+    // Client point <-> screen point.
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+
+    // --- State ---
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool v);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible itself and all the way up to a window that shows.
+    bool Showing() const;
+
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool v);
+
+    TFont& Font() { return font_; }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool v);
+    TColor Color() const { return color_; }
+    void SetColor(TColor c);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool v);
+
+    // The caption (text) of the control.
+    virtual std::string Caption() const { return text_; }
+    virtual void SetCaption(const std::string& s);
+
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& h) { hint_ = h; }
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool v) { showHint_ = v; }
+
+    TControlStyle ControlStyle() const { return style_; }
+    void SetControlStyle(TControlStyle s) { style_ = s; }
+    virtual bool IsWindowed() const { return false; }
+
+    // --- Painting ---
+    // Asks for a repaint of the control's area (the parent paints its
+    // background under a graphic control first).
+    virtual void Invalidate();
+    // Paints pending invalid areas now.
+    virtual void Update();
+    // Invalidate and Update.
+    void Repaint();
+    void Refresh() { Repaint(); }
+
+    // --- Mouse ---
+    bool MouseCapture() const;
+    void SetMouseCapture(bool v);
+    // Whether the mouse is over the control (between enter and leave).
+    bool MouseInControl() const { return mouseInControl_; }
+
+    // Mouse input in client coordinates as the framework dispatches it: the
+    // left press captures (csCaptureMouse) and arms the click
+    // (csClickEvents); the release raises Click before MouseUp when the
+    // press began here and the point is inside the client rectangle. A
+    // double click raises DblClick and no second Click.
+    void DispatchMouseDown(TMouseButton b, TShiftState shift, int x, int y, bool doubleClick);
+    void DispatchMouseUp(TMouseButton b, TShiftState shift, int x, int y);
+    void DispatchMouseMove(TShiftState shift, int x, int y) { MouseMove(shift, x, y); }
+    void DispatchMouseEnter();
+    void DispatchMouseLeave();
+    // Forgets a pending click (capture lost).
+    void CancelClick() { clicked_ = false; }
+
+    // --- Events ---
+    TNotifyEvent OnClick, OnDblClick, OnResize, OnMouseEnter, OnMouseLeave;
+    TMouseEvent OnMouseDown, OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+
+    // Paints the control (graphic controls: on the canvas their parent
+    // prepared, origin at the control's top-left, clipped to its bounds).
+    virtual void Paint() {}
+    TCanvas& Canvas() { return canvas_; }
+
+protected:
+    friend class TWinControl;
+
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseDown(TMouseButton b, TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton b, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+
+    // Notifications after a change.
+    virtual void Resize();
+    virtual void FontChanged();
+    virtual void ColorChanged() { Invalidate(); }
+    virtual void TextChanged() { Invalidate(); }
+    virtual void EnabledChanged() { Invalidate(); }
+    virtual void VisibleChanged();
+    // Stores the bounds; windowed controls also move their window.
+    virtual void ApplyBounds(int left, int top, int width, int height);
+    void StoreBounds(int left, int top, int width, int height);
+    // Takes font and colour from the parent when ParentFont / ParentColor.
+    void ParentPropertiesChanged();
+
+    TCanvas canvas_;
+    TColor color_ = clBtnFace;
+    std::string text_;
+
+private:
+    void ApplyConstraints(int& w, int& h) const;
+
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    TSizeConstraints constraints_;
+    TAlign align_ = TAlign::alNone;
+    TAnchors anchors_ = kDefaultAnchors;
+    bool visible_ = true;
+    bool enabled_ = true;
+    TFont font_;
+    bool parentFont_ = true;
+    bool parentColor_ = false;
+    std::string hint_;
+    bool showHint_ = false;
+    TControlStyle style_ = csCaptureMouse | csClickEvents | csDoubleClicks;
+    bool clicked_ = false;
+    bool mouseInControl_ = false;
+};
+
+// A windowless control painted by its parent.
+class TGraphicControl : public TControl {
+public:
+    explicit TGraphicControl(TComponent* owner) : TControl(owner) {}
+};
+
+}  // namespace vd

@@ -1,0 +1,63 @@
+#include "toolkit/edit.h"
+
+namespace vd {
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TNativeControl(owner) { SetBounds(0, 0, 121, 21); }
+
+void TCustomEdit::CreateParams(TCreateParams& p) {
+    TNativeControl::CreateParams(p);
+    p.ClassName = L"EDIT";
+    p.Style |= EditStyle();
+    if (readOnly_) p.Style |= ES_READONLY;
+    p.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomEdit::HandleCreated() {
+    if (maxLength_ > 0) SendMessageW(Handle(), EM_LIMITTEXT, maxLength_, 0);
+}
+
+void TCustomEdit::SetMaxLength(int n) {
+    maxLength_ = n < 0 ? 0 : n;
+    if (HandleAllocated()) SendMessageW(Handle(), EM_LIMITTEXT, maxLength_, 0);
+}
+
+void TCustomEdit::SetReadOnly(bool v) {
+    readOnly_ = v;
+    if (HandleAllocated()) SendMessageW(Handle(), EM_SETREADONLY, v ? TRUE : FALSE, 0);
+}
+
+int TCustomEdit::SelStart() {
+    DWORD s = 0, e = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    return static_cast<int>(s);
+}
+
+int TCustomEdit::SelLength() {
+    DWORD s = 0, e = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    return static_cast<int>(e - s);
+}
+
+void TCustomEdit::SetSel(int start, int length) {
+    SendMessageW(Handle(), EM_SETSEL, start, length < 0 ? -1 : start + length);
+}
+
+void TCustomEdit::CommandNotify(unsigned code) {
+    if (code == EN_CHANGE) Change();
+}
+
+void TCustomEdit::Change() {
+    if (OnChange) OnChange(this);
+}
+
+TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) { SetBounds(0, 0, 185, 89); }
+
+DWORD TMemo::EditStyle() const {
+    DWORD s = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
+    if (!wordWrap_) s |= ES_AUTOHSCROLL | WS_HSCROLL;
+    return s;
+}
+
+int TMemo::LineCount() { return static_cast<int>(SendMessageW(Handle(), EM_GETLINECOUNT, 0, 0)); }
+
+}  // namespace vd

@@ -1,0 +1,58 @@
+// Native single-line edit and multi-line memo.
+#pragma once
+#include "toolkit/native_control.h"
+
+namespace vd {
+
+class TCustomEdit : public TNativeControl {
+public:
+    explicit TCustomEdit(TComponent* owner);
+
+    std::string Text() const { return Caption(); }
+    void SetText(const std::string& s) { SetCaption(s); }
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int n);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool v);
+    // Selection in UTF-16 units, as the platform counts.
+    int SelStart();
+    int SelLength();
+    void SetSel(int start, int length);
+    void SelectAll() { SetSel(0, -1); }
+
+    // Raised when the text changes (typing or SetText).
+    TNotifyEvent OnChange;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+    void CommandNotify(unsigned code) override;
+    virtual void Change();
+    virtual DWORD EditStyle() const { return ES_AUTOHSCROLL; }
+
+private:
+    int maxLength_ = 0;
+    bool readOnly_ = false;
+};
+
+class TEdit : public TCustomEdit {
+public:
+    explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
+};
+
+class TMemo : public TCustomEdit {
+public:
+    explicit TMemo(TComponent* owner);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v) { wordWrap_ = v; }
+    // Lines are separated by CR LF in the text.
+    int LineCount();
+
+protected:
+    DWORD EditStyle() const override;
+
+private:
+    bool wordWrap_ = true;
+};
+
+}  // namespace vd
