@@ -47,26 +47,10 @@ TEST(DriveOfPath, LocalAndNetworkPaths) {
     EXPECT_EQ(DriveOfPath(""), "");
 }
 
-TEST(FolderLayout, NewerLayout) {
-    EXPECT_EQ(TempFromLocalData("C:\\Users\\u1\\AppData\\Local\\"), "C:\\Users\\u1\\AppData\\Local\\Temp\\");
+TEST(FolderLayout, ProfileFoldersOfBothLayouts) {
     EXPECT_EQ(DesktopFromDocuments("C:\\Users\\u1\\Documents\\"), "C:\\Users\\u1\\Desktop\\");
-    EXPECT_EQ(ProgramsMenuFromRoaming("C:\\Users\\u1\\AppData\\Roaming\\"),
-              "C:\\Users\\u1\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\");
-    EXPECT_EQ(CommonProgramsMenuFromCommonData("C:\\ProgramData\\"),
-              "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\");
-}
-
-TEST(FolderLayout, OlderLayout) {
     EXPECT_EQ(TempFromStartMenu("C:\\Documents and Settings\\u1\\Start Menu\\"),
               "C:\\Documents and Settings\\u1\\Local Settings\\Temp\\");
-    EXPECT_EQ(QuickLaunchFromRoaming("C:\\Documents and Settings\\u1\\Application Data"),
-              "C:\\Documents and Settings\\u1\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch\\");
-}
-
-TEST(FolderLayout, TrailingBackslashOnlyOnNonEmptyFolders) {
-    EXPECT_EQ(WithTrailingBackslash("C:\\Program Files"), "C:\\Program Files\\");
-    EXPECT_EQ(WithTrailingBackslash("C:\\Program Files\\"), "C:\\Program Files\\");
-    EXPECT_EQ(WithTrailingBackslash(""), "");
 }
 
 }  // namespace
