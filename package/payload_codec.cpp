@@ -73,12 +73,19 @@ void DeflatePayload(TMemoryStream& stream, int level) {
 }
 
 void InflatePayload(TMemoryStream& stream) {
-    const int64_t stored = stream.Size();
-    if (stored == 0) return;
+    if (stream.Size() == 0) return;
+    InflateStored(stream.Memory(), stream.Size(), stream);
+}
+
+void InflateStored(const uint8_t* data, int64_t stored, TMemoryStream& out) {
+    if (stored == 0) {
+        out.Clear();
+        return;
+    }
     if (stored < kSizePrefix)
         throw ECorruptPackage("Corrupt package: stored data of " + std::to_string(stored) +
                               " bytes has no size prefix");
-    const int64_t declared = GetI64(stream.Memory());
+    const int64_t declared = GetI64(data);
     const int64_t zlibBytes = stored - kSizePrefix;
     if (declared < 0 || declared > kMaxPayloadSize || declared > MaxInflatedSize(zlibBytes))
         throw ECorruptPackage("Corrupt package: impossible uncompressed size " + std::to_string(declared) +
@@ -88,19 +95,19 @@ void InflatePayload(TMemoryStream& stream) {
     int rc = inflateInit(&inf.zs);
     if (rc != Z_OK) throw EZDecompressionError(ZMessage("Decompression error", rc, inf.zs));
     inf.live = true;
-    inf.zs.next_in = stream.Memory() + kSizePrefix;
+    inf.zs.next_in = const_cast<uint8_t*>(data) + kSizePrefix;
     inf.zs.avail_in = static_cast<uInt>(zlibBytes);
 
-    MallocBuffer out;
+    MallocBuffer buffer;
     int64_t capacity = declared < kInitialInflateBuffer ? declared : kInitialInflateBuffer;
-    out.Resize(capacity);
+    buffer.Resize(capacity);
     int64_t produced = 0;
     while (produced < declared) {
         if (produced == capacity) {
             capacity = capacity * 2 < declared ? capacity * 2 : declared;
-            out.Resize(capacity);
+            buffer.Resize(capacity);
         }
-        inf.zs.next_out = out.p + produced;
+        inf.zs.next_out = buffer.p + produced;
         inf.zs.avail_out = static_cast<uInt>(capacity - produced);
         rc = inflate(&inf.zs, Z_NO_FLUSH);
         produced = static_cast<int64_t>(inf.zs.total_out);
@@ -121,7 +128,7 @@ void InflatePayload(TMemoryStream& stream) {
         rc = inflate(&inf.zs, Z_NO_FLUSH);
         if (rc == Z_DATA_ERROR) throw EZDecompressionError(ZMessage("Decompression error", rc, inf.zs));
     }
-    stream.Adopt(out.Release(), declared, capacity > 0 ? capacity : 1);
+    out.Adopt(buffer.Release(), declared, capacity > 0 ? capacity : 1);
 }
 
 }  // namespace vd

@@ -21,5 +21,8 @@ void DeflatePayload(TMemoryStream& stream, int level);
 // for bad zlib data or data that ends before the declared size. On error the
 // stream is left as it was.
 void InflatePayload(TMemoryStream& stream);
+// The same from `size` bytes of stored data at `stored` into `out` (its old
+// content replaced); `out` is left as it was on error.
+void InflateStored(const uint8_t* stored, int64_t size, TMemoryStream& out);
 
 }  // namespace vd

@@ -73,10 +73,10 @@ bool TSelfFileBassClass::CheckMark() {
     return FHeader.MarkText() == FMark;
 }
 
-void TSelfFileBassClass::CheckLink(int32_t offset) {
+void TSelfFileBassClass::CheckLink(int32_t offset, int64_t fileSize) {
     if (offset < kFirstEntryOffset)
         throw ECorruptPackage("Corrupt package: entry link " + std::to_string(offset) + " points into the head");
-    if (static_cast<int64_t>(offset) + kEntryRecordSize > FStream->Size())
+    if (static_cast<int64_t>(offset) + kEntryRecordSize > fileSize)
         throw ECorruptPackage("Corrupt package: entry link " + std::to_string(offset) +
                               " points past the end of the file");
 }
@@ -117,6 +117,14 @@ void TSelfFileBassClass::ReadEntryData(TMemoryStream& stream) {
     stream.SetPosition(0);
     if (stream.Size() > 0) FStream->ReadExactAt(start, stream.Memory(), stream.Size());
     DecompressPayload(stream);
+}
+
+void TSelfFileBassClass::ReadEntryDataInto(TMemoryStream& stored, TMemoryStream& result) {
+    CheckStoredData();
+    stored.SetSize(FRecord.StoredSize);
+    if (stored.Size() > 0)
+        FStream->ReadExactAt(static_cast<int64_t>(FRecord.OwnOffset) + kEntryHeadSize, stored.Memory(), stored.Size());
+    InflateStored(stored.Memory(), stored.Size(), result);
 }
 
 void TSelfFileBassClass::CompressPayload(TMemoryStream& stream) { DeflatePayload(stream, FCompressionLevel); }
@@ -309,10 +317,11 @@ int32_t TSelfFileClass::FindEntry(const std::string& name) {
     int32_t offset = GetFirstEntry();
     if (offset == 0) return 0;
     const int32_t last = GetLastEntry();
-    ChainWalk walk(FStream->Size());
+    const int64_t fileSize = FStream->Size();
+    ChainWalk walk(fileSize);
     for (;;) {
         walk.Visit(offset);
-        CheckLink(offset);
+        CheckLink(offset, fileSize);
         const TEntryRecord& record = ReadEntryRecord(offset);
         const TEntryDescriptor& descriptor = ReadEntryDescriptor();
         if (descriptor.NameEquals(name)) return record.OwnOffset;
@@ -326,10 +335,11 @@ bool TSelfFileClass::EntryExists(const std::string& name) { return FindEntry(nam
 
 void TSelfFileClass::ListEntries(TStringList& list) {
     int32_t offset = GetFirstEntry();
-    ChainWalk walk(FStream->Size());
+    const int64_t fileSize = FStream->Size();
+    ChainWalk walk(fileSize);
     while (offset != 0) {
         walk.Visit(offset);
-        CheckLink(offset);
+        CheckLink(offset, fileSize);
         const TEntryRecord& record = ReadEntryRecord(offset);
         const TEntryDescriptor& descriptor = ReadEntryDescriptor();
         auto item = std::make_unique<TMyColocTTreemap>();

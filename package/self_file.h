@@ -72,6 +72,10 @@ public:
     // Reads Size() bytes of stored data behind the current descriptor into
     // `stream` and inflates it in place.
     void ReadEntryData(TMemoryStream& stream);
+    // The same without the in-place step: the stored data is read into
+    // `stored` (a buffer that can be reused from call to call) and inflated
+    // into `result`.
+    void ReadEntryDataInto(TMemoryStream& stored, TMemoryStream& result);
     // Raises ECorruptPackage unless the current record's stored data lies
     // inside the file (checked before a buffer is sized for it).
     void CheckStoredData();
@@ -94,8 +98,9 @@ protected:
     // Raises EWriteError when stored data of that size would take the file past 2 GiB.
     void CheckRoomFor(int64_t storedSize);
     void WriteRecord(const TEntryRecord& record);
-    // Raises ECorruptPackage for a link that cannot point at a record.
-    void CheckLink(int32_t offset);
+    // Raises ECorruptPackage for a link that cannot point at a record of a
+    // file of `fileSize` bytes.
+    void CheckLink(int32_t offset, int64_t fileSize);
 
     int FCompressionLevel = 9;
     std::string FFileName;

@@ -34,11 +34,11 @@ std::unique_ptr<TMemoryStream> TXPFileDB::ReadData(const std::string& key) {
     const int32_t offset = c.FindEntry(key);
     c.ReadEntryRecord(offset);
     c.CheckStoredData();
-    auto stream = std::make_unique<TMemoryStream>();
-    stream->SetSize(c.CurrentRecord().StoredSize);
     FDescriptor = c.ReadEntryDescriptor();
-    c.ReadEntryData(*stream);
-    stream->SetPosition(0);
+    // The stored bytes go to a buffer kept from read to read; only the
+    // inflated data is new memory.
+    auto stream = std::make_unique<TMemoryStream>();
+    c.ReadEntryDataInto(FStored, *stream);
     return stream;
 }
 
