@@ -145,6 +145,10 @@ TEST_F(FxRenderCli, SeedsTheGeneratorAndReportsTheSeed) {
     RunResult r = Exec("--style 1 --progress 40 --seed 123456 --seed-out " + Files());
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "123456\n");  // a stretch style draws no random number
+    // The seed is a 32-bit pattern: negative values wrap, output is unsigned.
+    RunResult n = Exec("--style 1 --progress 0 --seed -1 --seed-out " + Files());
+    ASSERT_EQ(n.status, 0) << n.err;
+    EXPECT_EQ(n.out, "4294967295\n");
     for (int style = 1; style <= kEffectCount; style += 17) {
         if (!EffectByStyle(style)->Proc) continue;
         RunResult q = Exec("--seed 99 --seed-out --style " + std::to_string(style) + " --progress 33 " + Files());
@@ -171,6 +175,7 @@ TEST_F(FxRenderCli, RefusesBadArgumentsWithOneLine) {
         "--style 5 --progress 5 " + start_ + " " + picture_,
         "--style 5 --progress 5 --frobnicate " + Files(),
         "--style 5 --progress 5 --seed " + Files(),
+        "--style 5 --progress 5 --seed 4294967296 " + Files(),
         "--style 5 --progress 5 " + dir_ + "missing.png " + picture_ + " " + out_,
         "--style 5 --progress 5 " + dir_ + "err.txt " + picture_ + " " + out_,
         "--list --style 5",
