@@ -35,7 +35,7 @@ std::string DriveOfPath(std::string_view path) {
     if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
         // \\server\share: up to the backslash after the share name.
         size_t server_end = path.find('\\', 2);
-        if (server_end == std::string_view::npos) return std::string();
+        if (server_end == std::string_view::npos || server_end == 2) return std::string();  // no server name
         size_t share_end = path.find('\\', server_end + 1);
         if (share_end == server_end + 1) return std::string();  // empty share name
         return std::string(path.substr(0, share_end));

@@ -43,6 +43,7 @@ TEST(DriveOfPath, LocalAndNetworkPaths) {
     EXPECT_EQ(DriveOfPath("\\\\srv\\share"), "\\\\srv\\share");
     EXPECT_EQ(DriveOfPath("\\\\srv"), "");
     EXPECT_EQ(DriveOfPath("\\\\srv\\\\x"), "");
+    EXPECT_EQ(DriveOfPath("\\\\\\share\\"), "");
     EXPECT_EQ(DriveOfPath("relative\\dir\\"), "");
     EXPECT_EQ(DriveOfPath(""), "");
 }
