@@ -36,7 +36,7 @@ private:
     HGDIOBJ old_ = nullptr;
 };
 
-TBitmap::TBitmap() : canvas_(new BitmapCanvas(*this)) {}
+TBitmap::TBitmap() : surface_(new TSurface()), canvas_(new BitmapCanvas(*this)) {}
 
 TBitmap::TBitmap(int width, int height) : TBitmap() { SetSize(width, height); }
 
@@ -49,7 +49,7 @@ void TBitmap::FreeSection() {
     if (canvas_) canvas_->Detach();
     if (dib_) DeleteObject(dib_);
     dib_ = nullptr;
-    surface_ = TSurface();
+    surface_ = std::make_unique<TSurface>();
 }
 
 void TBitmap::SetSize(int width, int height) {
@@ -73,14 +73,14 @@ void TBitmap::SetSize(int width, int height) {
                                     " x " + std::to_string(height) + " bitmap");
         }
         std::memset(bits, 0, static_cast<size_t>(width) * height * 4);
-        surface_ = TSurface(width, height, static_cast<uint32_t*>(bits));
+        surface_ = std::make_unique<TSurface>(width, height, static_cast<uint32_t*>(bits));
     }
     Changed();
 }
 
 TSurface& TBitmap::Surface() {
     GdiFlush();
-    return surface_;
+    return *surface_;
 }
 
 TCanvas& TBitmap::Canvas() { return *canvas_; }
@@ -211,7 +211,7 @@ void TBitmap::Assign(const TBitmap& other) {
     SetSize(other.Width(), other.Height());
     if (!Empty()) {
         GdiFlush();
-        std::memcpy(surface_.Bits(), other.surface_.Bits(), surface_.ByteSize());
+        std::memcpy(surface_->Bits(), other.surface_->Bits(), surface_->ByteSize());
     }
     Changed();
 }

@@ -21,8 +21,8 @@ public:
     TBitmap(int width, int height);
     ~TBitmap() override;
 
-    int Width() const override { return surface_.Width(); }
-    int Height() const override { return surface_.Height(); }
+    int Width() const override { return surface_->Width(); }
+    int Height() const override { return surface_->Height(); }
     // New size; the pixels become black (0).
     void SetSize(int width, int height);
 
@@ -62,7 +62,9 @@ private:
     void FreeSection();
 
     HBITMAP dib_ = nullptr;
-    TSurface surface_;
+    // Held by pointer: assigning a TSurface copies the pixels into memory of
+    // its own, and this one must keep borrowing the section's bits.
+    std::unique_ptr<TSurface> surface_;
     std::unique_ptr<BitmapCanvas> canvas_;
     bool transparent_ = false;
     TColor transparentColor_ = clNone;
