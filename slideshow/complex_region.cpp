@@ -26,9 +26,15 @@ void TComplexRegion::AddRect(int32_t left, int32_t top, int32_t right, int32_t b
 
 std::optional<TRegion> TComplexRegion::CreateRegion(const TRect& clip) const {
     if (count_ == 0) return std::nullopt;
-    TSpanCollector spans;
-    for (const TRect& r : rects_) spans.AddRect(r, clip);
-    return spans.Build();
+    TRegionMask mask(clip);
+    AddTo(mask);
+    return mask.ToRegion();
+}
+
+bool TComplexRegion::AddTo(TRegionMask& mask) const {
+    if (count_ == 0) return false;
+    for (const TRect& r : rects_) mask.AddRect(r);
+    return true;
 }
 
 }  // namespace vd

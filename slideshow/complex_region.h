@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "slideshow/region.h"
+#include "slideshow/region_mask.h"
 
 namespace vd {
 
@@ -23,6 +24,9 @@ public:
     // The union of the rectangles within `clip`, or none when no rectangle
     // was added since the last Clear.
     std::optional<TRegion> CreateRegion(const TRect& clip) const;
+    // The same union added to a mask; false (and nothing added) when no
+    // rectangle was added.
+    bool AddTo(TRegionMask& mask) const;
 
     int Count() const { return count_; }
     int Capacity() const { return capacity_; }

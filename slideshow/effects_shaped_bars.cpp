@@ -9,21 +9,34 @@ namespace {
 // The extents are (KX * X, KY * Y); HM and VM are the builder's modes.
 template <int KX, int KY, int HM, int VM>
 VD_SHAPED_FX(Bars) {
-    Reveal(s, p, BarRegion(KX * X, KY * Y, W, H, HM, VM));
+    TComplexRegion list;
+    AddBarRects(list, KX * X, KY * Y, W, H, HM, VM);
+    RevealRects(s, p, list, W, H);
 }
 
 VD_SHAPED_FX(CrissCrossBottomLeftTopRight) {
-    Reveal(s, p, Intersect(BarRegion(2 * X, 2 * Y, W, H, 1, 1), BarRegion(2 * X, 2 * Y, W, H, 2, 2)));
+    TComplexRegion a, b;
+    AddBarRects(a, 2 * X, 2 * Y, W, H, 1, 1);
+    AddBarRects(b, 2 * X, 2 * Y, W, H, 2, 2);
+    TRegionMask ma(PictureRect(W, H)), mb(PictureRect(W, H));
+    a.AddTo(ma);
+    b.AddTo(mb);
+    ma.Combine(mb, TRegionOp::Intersect);
+    ma.Reveal(s, p);
 }
 
 template <int HM, int VM>
 VD_SHAPED_FX(Shreds) {
-    Reveal(s, p, ShredRegion(X, Y, W, H, HM, VM));
+    TComplexRegion list;
+    AddShredRects(list, X, Y, W, H, HM, VM);
+    RevealRects(s, p, list, W, H);
 }
 
 template <int HM, int VM>
 VD_SHAPED_FX(Speckles) {
-    Reveal(s, p, SpeckleRegion(X, Y, W, H, HM, VM));
+    TComplexRegion list;
+    AddSpeckleRects(list, X, Y, W, H, HM, VM);
+    RevealRects(s, p, list, W, H);
 }
 
 const TStyleProc kBars[] = {

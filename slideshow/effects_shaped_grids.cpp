@@ -13,32 +13,30 @@ namespace vd {
 namespace shaped_fx {
 namespace {
 
-void RevealList(TSurface& s, const TSurface& p, const TComplexRegion& list, int W, int H) {
-    if (std::optional<TRegion> r = list.CreateRegion(PictureRect(W, H))) Reveal(s, p, *r);
-}
-
 // Triangles pointing down that grow from the centres of a staggered grid.
 VD_SHAPED_FX(TriangularShred) {
     const int w = W / 10 + 1, n = H / 10 + 1;
     const int dx = MulDiv(w, P, 50), dy = MulDiv(n, P, 50);
-    TSpanCollector all;
+    TRegionMask all(PictureRect(W, H));
     for (int x = w; x - w < W; x += 2 * w)
-        for (int y = n; y - n < H + n; y += 2 * n)
-            all.AddRegion(Poly({{x - dx, y - dy}, {x, y + dy}, {x + dx, y - dy}}, W, H));
-    Reveal(s, p, all.Build());
+        for (int y = n; y - n < H + n; y += 2 * n) {
+            const TPoint t[] = {{x - dx, y - dy}, {x, y + dy}, {x + dx, y - dy}};
+            all.AddPolygon(t, 3);
+        }
+    all.Reveal(s, p);
 }
 
 VD_SHAPED_FX(BlindVertically) {
     const int n = W / 40 + 1, a = MulDiv(n, P, 100);
     TComplexRegion list;
     for (int x = 0; x < W; x += 2 * n) list.AddRect(x + n - a, 0, x + n + a, H);
-    RevealList(s, p, list, W, H);
+    RevealRects(s, p, list, W, H);
 }
 VD_SHAPED_FX(BlindHorizontally) {
     const int n = H / 40 + 1, a = MulDiv(n, P, 100);
     TComplexRegion list;
     for (int y = 0; y < H; y += 2 * n) list.AddRect(0, y + n - a, W, y + n + a);
-    RevealList(s, p, list, W, H);
+    RevealRects(s, p, list, W, H);
 }
 
 // Uneven blinds: X (or Y) wide cells, each filled MulDiv(X, P, 100) from
@@ -64,25 +62,25 @@ VD_SHAPED_FX(UnevenBlindFromLeft) {
     if (X <= 0) return;
     TComplexRegion list;
     BlindsFromLeft(list, W, H, X, P);
-    RevealList(s, p, list, W, H);
+    RevealRects(s, p, list, W, H);
 }
 VD_SHAPED_FX(UnevenBlindFromRight) {
     if (X <= 0) return;
     TComplexRegion list;
     BlindsFromRight(list, W, H, X, P);
-    RevealList(s, p, list, W, H);
+    RevealRects(s, p, list, W, H);
 }
 VD_SHAPED_FX(UnevenBlindFromTop) {
     if (Y <= 0) return;
     TComplexRegion list;
     BlindsFromTop(list, W, H, Y, P);
-    RevealList(s, p, list, W, H);
+    RevealRects(s, p, list, W, H);
 }
 VD_SHAPED_FX(UnevenBlindFromBottom) {
     if (Y <= 0) return;
     TComplexRegion list;
     BlindsFromBottom(list, W, H, Y, P);
-    RevealList(s, p, list, W, H);
+    RevealRects(s, p, list, W, H);
 }
 
 VD_SHAPED_FX(RectangularShred) {
@@ -90,7 +88,7 @@ VD_SHAPED_FX(RectangularShred) {
     TComplexRegion list;
     for (int x = 0; x < W; x += 2 * n)
         for (int y = 0; y < H; y += 2 * n) list.AddRect(x + n - a, y + n - a, x + n + a, y + n + a);
-    RevealList(s, p, list, W, H);
+    RevealRects(s, p, list, W, H);
 }
 
 // Full-width stripes, 2a high, every 3t rows from -t (t = H / 20), with the
@@ -105,7 +103,7 @@ void StripesAndColumnBlinds(TSurface& s, const TSurface& p, int W, int H, int X,
         BlindsFromLeft(list, W, H, X, P);
     else
         BlindsFromRight(list, W, H, X, P);
-    RevealList(s, p, list, W, H);
+    RevealRects(s, p, list, W, H);
 }
 void StripesAndRowBlinds(TSurface& s, const TSurface& p, int W, int H, int Y, int P, bool fromTop) {
     const int t = W / 20;
@@ -117,7 +115,7 @@ void StripesAndRowBlinds(TSurface& s, const TSurface& p, int W, int H, int Y, in
         BlindsFromTop(list, W, H, Y, P);
     else
         BlindsFromBottom(list, W, H, Y, P);
-    RevealList(s, p, list, W, H);
+    RevealRects(s, p, list, W, H);
 }
 
 VD_SHAPED_FX(RectanglesFromLeft) { StripesAndColumnBlinds(s, p, W, H, X, P, true); }
@@ -127,21 +125,21 @@ VD_SHAPED_FX(RectanglesFromBottom) { StripesAndRowBlinds(s, p, W, H, Y, P, false
 
 VD_SHAPED_FX(CircularShred) {
     const int n = std::min(W, H) / 10 + 1, r = MulDiv(3 * n, P, 200);
-    const TRect clip = PictureRect(W, H);
-    TSpanCollector all;
+    TRegionMask all(PictureRect(W, H));
     for (int x = 0; x < W; x += 2 * n)
-        for (int y = 0; y < H; y += 2 * n)
-            all.AddRegion(TRegion::Ellipse({x + n - r, y + n - r, x + n + r, y + n + r}, clip));
-    Reveal(s, p, all.Build());
+        for (int y = 0; y < H; y += 2 * n) all.AddEllipse({x + n - r, y + n - r, x + n + r, y + n + r});
+    all.Reveal(s, p);
 }
 
 VD_SHAPED_FX(DiamondShred) {
     const int m = std::min(W, H) / 10 + 1, b = MulDiv(m, P, 50);
-    TSpanCollector all;
+    TRegionMask all(PictureRect(W, H));
     for (int x = m; x - m < W; x += 2 * m)
-        for (int y = m; y - m < H; y += 2 * m)
-            all.AddRegion(Poly({{x - b, y}, {x, y - b}, {x + b, y}, {x, y + b}}, W, H));
-    Reveal(s, p, all.Build());
+        for (int y = m; y - m < H; y += 2 * m) {
+            const TPoint d[] = {{x - b, y}, {x, y - b}, {x + b, y}, {x, y + b}};
+            all.AddPolygon(d, 4);
+        }
+    all.Reveal(s, p);
 }
 
 // Squares of a fixed grid, each shown when its draw from a sequence seeded
@@ -155,7 +153,7 @@ VD_SHAPED_FX(RandomSquares) {
     for (int c = 0; c < W; c += cell)
         for (int f = 0; f < H; f += cell)
             if (random.Random(100) < P) list.AddRect(c, f, c + cell, f + cell);
-    RevealList(s, p, list, W, H);
+    RevealRects(s, p, list, W, H);
 }
 
 const TStyleProc kGrids[] = {

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "slideshow/effect.h"
+#include "slideshow/complex_region.h"
 #include "slideshow/effect_builders.h"
 #include "slideshow/region.h"
+#include "slideshow/region_mask.h"
 
 namespace vd {
 namespace shaped_fx {
@@ -46,12 +48,21 @@ inline TRegion RRect(int l, int t, int r, int b, int ew, int eh, int w, int h) {
     return TRegion::RoundRect({l, t, r, b}, ew, eh, PictureRect(w, h));
 }
 
-// The union of several regions.
+// The union of a few regions.
+inline TRegion UnionOf(std::initializer_list<const TRegion*> parts) {
+    TRegion r;
+    for (const TRegion* p : parts) r = Union(r, *p);
+    return r;
+}
 template <typename... R>
 TRegion UnionOf(const R&... parts) {
-    TSpanCollector c;
-    (c.AddRegion(parts), ...);
-    return c.Build();
+    return UnionOf({&parts...});
+}
+
+// Reveals the union of a rectangle list, nothing when it holds none.
+inline void RevealRects(TSurface& s, const TSurface& p, const TComplexRegion& list, int w, int h) {
+    TRegionMask mask(PictureRect(w, h));
+    if (list.AddTo(mask)) mask.Reveal(s, p);
 }
 
 }  // namespace shaped_fx

@@ -53,14 +53,33 @@ VD_SHAPED_FX(Pixelate) {
 // picture size, in every frame: a pixel, row or column is taken from the
 // new picture when its draw falls below the progress, and stays taken.
 VD_SHAPED_FX(Dissolve) {
+    const int w = std::min({W, s.Width(), p.Width()});
+    const int h = std::min({H, s.Height(), p.Height()});
+    if (w <= 0 || h <= 0) return;
+    // Eight interleaved copies of the sequence, each stepping eight draws at
+    // a time, decide eight pixels at once; the stream itself stays the one
+    // sequence, pixel by pixel in storage order.
     TFixedSeedRandom random(static_cast<uint32_t>(W + H));
     const TFixedSeedRandom::TPercentTest below(P);
-    const int w = std::min({W, s.Width(), p.Width()});
-    for (int y = std::min({H, s.Height(), p.Height()}) - 1; y >= 0; --y) {  // storage order
+    const TFixedSeedRandom::TJump by8 = TFixedSeedRandom::Jump(8);
+    const TFixedSeedRandom::TJump byRow = TFixedSeedRandom::Jump(static_cast<uint32_t>(w));
+    uint32_t lane[8];
+    for (int y = h - 1; y >= 0; --y) {  // storage order
         uint32_t* d = s.Row(y);
         const uint32_t* from = p.Row(y);
-        for (int x = 0; x < w; ++x)
-            if (random.Below(below)) d[x] = WithColorOf(d[x], from[x]);
+        TFixedSeedRandom row = random;
+        for (uint32_t& l : lane) l = row.Next();
+        int x = 0;
+        for (; x + 8 <= w; x += 8) {
+            for (int k = 0; k < 8; ++k) {
+                const uint32_t m = below.Passes(lane[k]) ? kColorMask : 0u;
+                d[x + k] ^= (d[x + k] ^ from[x + k]) & m;
+                lane[k] = by8.Apply(lane[k]);
+            }
+        }
+        for (int k = 0; x < w; ++x, ++k)
+            if (below.Passes(lane[k])) d[x] = WithColorOf(d[x], from[x]);
+        random.Skip(byRow);
     }
 }
 
@@ -77,15 +96,19 @@ VD_SHAPED_FX(RandomBarsVertical) {
     const TFixedSeedRandom::TPercentTest below(P);
     const int w = std::min({W, s.Width(), p.Width()});
     const int h = std::min({H, s.Height(), p.Height()});
-    std::vector<uint8_t> taken(static_cast<size_t>(std::max(w, 0)));
+    // The colour bits each column takes from the new picture.
+    std::vector<uint32_t> take(static_cast<size_t>(std::max(w, 0)));
     bool any = false;
-    for (int x = 0; x < w; ++x) any |= (taken[static_cast<size_t>(x)] = random.Below(below) ? 1 : 0) != 0;
+    for (int x = 0; x < w; ++x) {
+        const bool t = random.Below(below);
+        take[static_cast<size_t>(x)] = t ? kColorMask : 0u;
+        any |= t;
+    }
     if (!any) return;
     for (int y = 0; y < h; ++y) {
         uint32_t* d = s.Row(y);
         const uint32_t* from = p.Row(y);
-        for (int x = 0; x < w; ++x)
-            if (taken[static_cast<size_t>(x)]) d[x] = WithColorOf(d[x], from[x]);
+        for (int x = 0; x < w; ++x) d[x] ^= (d[x] ^ from[x]) & take[static_cast<size_t>(x)];
     }
 }
 

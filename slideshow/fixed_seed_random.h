@@ -36,10 +36,27 @@ public:
 
     bool Below(const TPercentTest& t) { return t.Passes(Next()); }
 
+    // Steps the seed and returns the new one.
+    uint32_t Next() { return seed_ = seed_ * 134775813u + 1u; }
     uint32_t Seed() const { return seed_; }
 
+    // n steps at once: seed := seed * A + C.
+    struct TJump {
+        uint32_t A, C;
+        uint32_t Apply(uint32_t seed) const { return seed * A + C; }
+    };
+    static TJump Jump(uint32_t n) {
+        TJump j{1u, 0u};
+        TJump step{134775813u, 1u};
+        for (; n != 0; n >>= 1) {  // compose by squaring
+            if (n & 1u) j = {j.A * step.A, j.C * step.A + step.C};
+            step = {step.A * step.A, step.C * step.A + step.C};
+        }
+        return j;
+    }
+    void Skip(const TJump& j) { seed_ = j.Apply(seed_); }
+
 private:
-    uint32_t Next() { return seed_ = seed_ * 134775813u + 1u; }
     uint32_t seed_;
 };
 

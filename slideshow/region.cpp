@@ -6,30 +6,25 @@ namespace vd {
 
 // ---- TRegionRows -----------------------------------------------------------
 
-void TRegionRows::Span(int32_t y, int32_t left, int32_t right) {
-    if (right <= left) return;
-    if (!started_) {
+void TRegionRows::OpenRow(int32_t y) {
+    // rowStart_ holds the start of every opened row; the end of the last
+    // row is appended by Finish. Rows skipped in between stay empty.
+    if (r_.rowStart_.empty()) {
         r_.top_ = y;
-        r_.rowStart_.assign(2, 0);
-        started_ = true;
-    }
-    // Open rows up to y (empty rows in between keep no spans).
-    while (r_.BottomRow() <= y) r_.rowStart_.push_back(static_cast<uint32_t>(r_.spans_.size()));
-    const size_t rowFirst = r_.rowStart_[static_cast<size_t>(y - r_.top_)];
-    if (r_.spans_.size() > rowFirst && r_.spans_.back().Right >= left) {
-        r_.spans_.back().Right = std::max(r_.spans_.back().Right, right);
     } else {
-        r_.spans_.push_back({left, right});
+        for (int32_t skipped = row_ + 1; skipped < y; ++skipped)
+            r_.rowStart_.push_back(static_cast<uint32_t>(r_.spans_.size()));
     }
-    r_.rowStart_.back() = static_cast<uint32_t>(r_.spans_.size());
+    r_.rowStart_.push_back(static_cast<uint32_t>(r_.spans_.size()));
+    row_ = y;
+    rowFirst_ = r_.spans_.size();
 }
 
 TRegion TRegionRows::Finish() {
     TRegion out;
+    if (!r_.rowStart_.empty()) r_.rowStart_.push_back(static_cast<uint32_t>(r_.spans_.size()));
     std::swap(out, r_);
-    started_ = false;
-    // Trailing rows cannot be empty (a row is only opened by a span), and
-    // the first row always holds the first span.
+    // A row is only opened by a span, so the first and last rows hold spans.
     return out;
 }
 
@@ -119,58 +114,14 @@ TRegion TRegion::Combine(const TRegion& a, const TRegion& b, TRegionOp op) {
         bottom = std::min(a.BottomRow(), b.BottomRow());
     }
     TRegionRows rows;
+    rows.Reserve(static_cast<size_t>(std::max(bottom - top, 0)),
+                 op == TRegionOp::Intersect ? std::min(a.spans_.size(), b.spans_.size())
+                                            : a.spans_.size() + b.spans_.size());
     for (int32_t y = top; y < bottom; ++y) {
         CombineRow(a.RowBegin(y), a.RowEnd(y), b.RowBegin(y), b.RowEnd(y), op,
                    [&](int32_t l, int32_t r) { rows.Span(y, l, r); });
     }
     return rows.Finish();
-}
-
-// ---- TSpanCollector --------------------------------------------------------
-
-void TSpanCollector::Add(int32_t y, int32_t left, int32_t right) {
-    if (right > left) items_.push_back({y, left, right});
-}
-
-void TSpanCollector::AddRect(const TRect& r, const TRect& clip) {
-    const int32_t l = std::max(r.Left, clip.Left), rr = std::min(r.Right, clip.Right);
-    const int32_t t = std::max(r.Top, clip.Top), b = std::min(r.Bottom, clip.Bottom);
-    if (l >= rr || t >= b) return;
-    for (int32_t y = t; y < b; ++y) items_.push_back({y, l, rr});
-}
-
-void TSpanCollector::AddRegion(const TRegion& r) {
-    for (int32_t y = r.TopRow(); y < r.BottomRow(); ++y)
-        for (const TSpan* s = r.RowBegin(y); s != r.RowEnd(y); ++s) items_.push_back({y, s->Left, s->Right});
-}
-
-TRegion TSpanCollector::Build() const {
-    if (items_.empty()) return TRegion();
-    int32_t top = INT32_MAX, bottom = INT32_MIN;
-    for (const Item& it : items_) {
-        top = std::min(top, it.Y);
-        bottom = std::max(bottom, it.Y);
-    }
-    // Bucket the spans by row (counting sort), then sort each row by Left.
-    const size_t rows = static_cast<size_t>(static_cast<int64_t>(bottom) - top + 1);
-    std::vector<uint32_t> start(rows + 1, 0);
-    for (const Item& it : items_) ++start[static_cast<size_t>(it.Y - top) + 1];
-    for (size_t i = 0; i < rows; ++i) start[i + 1] += start[i];
-    std::vector<TSpan> sorted(items_.size());
-    {
-        std::vector<uint32_t> next(start.begin(), start.end() - 1);
-        for (const Item& it : items_) sorted[next[static_cast<size_t>(it.Y - top)]++] = {it.Left, it.Right};
-    }
-    TRegionRows out;
-    for (size_t i = 0; i < rows; ++i) {
-        TSpan* b = sorted.data() + start[i];
-        TSpan* e = sorted.data() + start[i + 1];
-        if (b == e) continue;
-        std::sort(b, e, [](const TSpan& p, const TSpan& q) { return p.Left < q.Left; });
-        const int32_t y = static_cast<int32_t>(top + static_cast<int64_t>(i));
-        for (TSpan* s = b; s != e; ++s) out.Span(y, s->Left, s->Right);
-    }
-    return out.Finish();
 }
 
 // ---- Reveal ----------------------------------------------------------------

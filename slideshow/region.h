@@ -95,30 +95,26 @@ inline TRegion Xor(const TRegion& a, const TRegion& b) { return TRegion::Combine
 // spans come sorted by Left (overlapping or touching spans are merged).
 class TRegionRows {
 public:
-    void Span(int32_t y, int32_t left, int32_t right);  // empty spans are ignored
+    void Reserve(size_t rows, size_t spans) {
+        r_.rowStart_.reserve(rows + 1);
+        r_.spans_.reserve(spans);
+    }
+    void Span(int32_t y, int32_t left, int32_t right) {  // empty spans are ignored
+        if (right <= left) return;
+        if (y != row_ || r_.rowStart_.empty()) OpenRow(y);
+        if (r_.spans_.size() > rowFirst_ && r_.spans_.back().Right >= left) {
+            if (right > r_.spans_.back().Right) r_.spans_.back().Right = right;
+        } else {
+            r_.spans_.push_back({left, right});
+        }
+    }
     TRegion Finish();
 
 private:
+    void OpenRow(int32_t y);
     TRegion r_;
-    bool started_ = false;
-};
-
-// Collects spans in any order (the union of many shapes or rectangles) and
-// builds their union.
-class TSpanCollector {
-public:
-    // Adds the pixels [left, right) of row y, clipped to `clip`.
-    void Add(int32_t y, int32_t left, int32_t right);
-    void AddRect(const TRect& r, const TRect& clip);
-    void AddRegion(const TRegion& r);
-    bool IsEmpty() const { return items_.empty(); }
-    TRegion Build() const;
-
-private:
-    struct Item {
-        int32_t Y, Left, Right;
-    };
-    std::vector<Item> items_;
+    int32_t row_ = 0;
+    size_t rowFirst_ = 0;  // index of the open row's first span
 };
 
 // "Reveal R": every Screen pixel in R that lies inside both surfaces takes

@@ -5,6 +5,7 @@
 
 #include "core/numerics.h"
 #include "slideshow/region.h"
+#include "slideshow/region_mask.h"
 
 namespace vd {
 namespace {
@@ -71,32 +72,29 @@ struct Crossing {
     int Dir;
 };
 
-}  // namespace
-
-TRegion TRegion::Rect(const TRect& r, const TRect& clip) {
-    const int32_t l = std::max(r.Left, clip.Left), rr = std::min(r.Right, clip.Right);
-    const int32_t t = std::max(r.Top, clip.Top), b = std::min(r.Bottom, clip.Bottom);
-    TRegionRows rows;
-    if (l < rr)
-        for (int32_t y = t; y < b; ++y) rows.Span(y, l, rr);
-    return rows.Finish();
-}
-
-TRegion TRegion::Polygon(const TPoint* pts, size_t n, const TRect& clip) {
-    if (n < 3) return TRegion();
+// Polygon rows into `sink` (Span(y, left, right), rows in increasing order,
+// spans sorted), nonzero winding sampled at pixel centres.
+template <typename Sink>
+void RasterPolygon(const TPoint* pts, size_t n, const TRect& clip, Sink& sink) {
+    if (n < 3) return;
     int64_t ymin = INT64_MAX, ymax = INT64_MIN;
     for (size_t i = 0; i < n; ++i) {
-        if (!InLimit(pts[i].X) || !InLimit(pts[i].Y)) return TRegion();
+        if (!InLimit(pts[i].X) || !InLimit(pts[i].Y)) return;
         ymin = std::min<int64_t>(ymin, pts[i].Y);
         ymax = std::max<int64_t>(ymax, pts[i].Y);
     }
     const int64_t top = std::max<int64_t>(ymin, clip.Top);
     const int64_t bottom = std::min<int64_t>(ymax, clip.Bottom);
-    TRegionRows rows;
-    std::vector<Crossing> cross;
-    cross.reserve(n);
+    if (top >= bottom) return;
+    Crossing local[32];
+    std::vector<Crossing> heap;
+    Crossing* cross = local;
+    if (n > 32) {
+        heap.resize(n);
+        cross = heap.data();
+    }
     for (int64_t y = top; y < bottom; ++y) {
-        cross.clear();
+        size_t count = 0;
         // Edges with min(y0, y1) < y + 0.5 < max(y0, y1), i.e. min <= y < max.
         for (size_t i = 0; i < n; ++i) {
             const TPoint& p = pts[i];
@@ -113,45 +111,72 @@ TRegion TRegion::Polygon(const TPoint* pts, size_t n, const TRect& clip) {
                 num = -num;
                 den = -den;
             }
-            cross.push_back({CeilDiv(num, den), dy > 0 ? 1 : -1});
+            // Insertion by x: a row crosses only a few edges.
+            Crossing c{CeilDiv(num, den), dy > 0 ? 1 : -1};
+            size_t j = count++;
+            for (; j > 0 && cross[j - 1].X > c.X; --j) cross[j] = cross[j - 1];
+            cross[j] = c;
         }
-        std::sort(cross.begin(), cross.end(), [](const Crossing& a, const Crossing& b) { return a.X < b.X; });
         int winding = 0;
-        for (size_t i = 0; i < cross.size();) {
+        for (size_t i = 0; i < count;) {
             const int64_t x = cross[i].X;
-            const bool wasIn = winding != 0;
-            while (i < cross.size() && cross[i].X == x) winding += cross[i++].Dir;
-            if (wasIn || winding == 0) continue;
+            while (i < count && cross[i].X == x) winding += cross[i++].Dir;
+            if (winding == 0) continue;
             // A run of inside pixels starts at x and ends where the winding
             // returns to zero.
             int64_t end = x;
-            while (i < cross.size()) {
+            while (i < count) {
                 end = cross[i].X;
-                while (i < cross.size() && cross[i].X == end) winding += cross[i++].Dir;
+                while (i < count && cross[i].X == end) winding += cross[i++].Dir;
                 if (winding == 0) break;
             }
             const int64_t l = std::max<int64_t>(x, clip.Left), r = std::min<int64_t>(end, clip.Right);
-            if (l < r) rows.Span(static_cast<int32_t>(y), static_cast<int32_t>(l), static_cast<int32_t>(r));
+            if (l < r) sink.Span(static_cast<int32_t>(y), static_cast<int32_t>(l), static_cast<int32_t>(r));
         }
     }
-    return rows.Finish();
 }
 
-TRegion TRegion::Ellipse(const TRect& box, const TRect& clip) {
-    if (box.Right <= box.Left || box.Bottom <= box.Top) return TRegion();
-    if (!InLimit(box.Left) || !InLimit(box.Top) || !InLimit(box.Right) || !InLimit(box.Bottom)) return TRegion();
+template <typename Sink>
+void RasterEllipse(const TRect& box, const TRect& clip, Sink& sink) {
+    if (box.Right <= box.Left || box.Bottom <= box.Top) return;
+    if (!InLimit(box.Left) || !InLimit(box.Top) || !InLimit(box.Right) || !InLimit(box.Bottom)) return;
     const TEllipseRows e(box.Left, box.Top, box.Right, box.Bottom);
     const int32_t top = std::max(box.Top, clip.Top), bottom = std::min(box.Bottom, clip.Bottom);
-    TRegionRows rows;
     for (int32_t y = top; y < bottom; ++y) {
         int64_t l, r;
         if (!e.Row(y, l, r)) continue;
         l = std::max<int64_t>(l, clip.Left);
         r = std::min<int64_t>(r, clip.Right);
-        if (l < r) rows.Span(y, static_cast<int32_t>(l), static_cast<int32_t>(r));
+        if (l < r) sink.Span(y, static_cast<int32_t>(l), static_cast<int32_t>(r));
     }
+}
+
+}  // namespace
+
+TRegion TRegion::Rect(const TRect& r, const TRect& clip) {
+    const int32_t l = std::max(r.Left, clip.Left), rr = std::min(r.Right, clip.Right);
+    const int32_t t = std::max(r.Top, clip.Top), b = std::min(r.Bottom, clip.Bottom);
+    TRegionRows rows;
+    if (l < rr)
+        for (int32_t y = t; y < b; ++y) rows.Span(y, l, rr);
     return rows.Finish();
 }
+
+TRegion TRegion::Polygon(const TPoint* pts, size_t n, const TRect& clip) {
+    TRegionRows rows;
+    RasterPolygon(pts, n, clip, rows);
+    return rows.Finish();
+}
+
+TRegion TRegion::Ellipse(const TRect& box, const TRect& clip) {
+    TRegionRows rows;
+    RasterEllipse(box, clip, rows);
+    return rows.Finish();
+}
+
+void TRegionMask::AddPolygon(const TPoint* points, size_t count) { RasterPolygon(points, count, clip_, *this); }
+
+void TRegionMask::AddEllipse(const TRect& box) { RasterEllipse(box, clip_, *this); }
 
 TRegion TRegion::RoundRect(const TRect& box, int32_t ew, int32_t eh, const TRect& clip) {
     const int64_t l = box.Left, t = box.Top, r = box.Right, b = box.Bottom;
