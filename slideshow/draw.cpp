@@ -54,22 +54,23 @@ void StretchFrom(TSurface& dst, int dx, int dy, int dw, int dh,
     gathered.resize(static_cast<size_t>(n));
     int64_t lastUy = -1;
     for (int64_t y = y0; y < y1; ++y) {
-        int64_t uy = SampleIndex(sy, y - dy, sh, dh);
+        const int64_t uy = SampleIndex(sy, y - dy, sh, dh);
         if (uy < 0 || uy >= src.Height()) continue;
-        uint32_t* out = dst.Row(static_cast<int>(y)) + vx0;
-        const uint32_t* in = src.Row(static_cast<int>(uy));
+        uint32_t* __restrict out = dst.Row(static_cast<int>(y)) + vx0;
+        const uint32_t* __restrict in = src.Row(static_cast<int>(uy));
         if (identity) {
             MergeRow(out, in + map[0], n);
         } else if (uy == lastUy) {
             MergeRow(out, gathered.data(), n);
-        } else {
-            uint32_t* g = gathered.data();
-            for (int i = 0; i < n; ++i) {
-                const uint32_t c = in[map[i]] & kColorMask;
-                g[i] = c;
-                out[i] = (out[i] & kFourthByteMask) | c;
-            }
+        } else if (y + 1 < y1 && SampleIndex(sy, y + 1 - dy, sh, dh) == uy) {
+            // The next row samples the same source row: keep the gathered
+            // colours for it.
+            uint32_t* __restrict g = gathered.data();
+            for (int i = 0; i < n; ++i) g[i] = in[map[i]];
+            MergeRow(out, g, n);
             lastUy = uy;
+        } else {
+            for (int i = 0; i < n; ++i) out[i] = (out[i] & kFourthByteMask) | (in[map[i]] & kColorMask);
         }
     }
 }

@@ -37,8 +37,8 @@ inline void CopyInPlace(TSurface& dst, const TSurface& src, int x, int y, int w,
 void CopyColors(TSurface& dst, const TSurface& src);
 
 // Copy one image row's colour bytes: dst[i] takes the colour of src[i] for
-// i < n, keeping dst's fourth bytes.
-inline void MergeRow(uint32_t* dst, const uint32_t* src, int n) {
+// i < n, keeping dst's fourth bytes. The two rows must not overlap.
+inline void MergeRow(uint32_t* __restrict dst, const uint32_t* __restrict src, int n) {
     for (int i = 0; i < n; ++i) dst[i] = (dst[i] & kFourthByteMask) | (src[i] & kColorMask);
 }
 
