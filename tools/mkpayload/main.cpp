@@ -2,12 +2,10 @@
 // deterministic contents) into a folder, and the package order into
 // FOLDER/order.txt (one name per line).
 //   mkpayload [--profile small|full] FOLDER
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "imaging/image.h"
 #include "tools/mkpayload/payload.h"
@@ -36,8 +34,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: mkpayload [--profile small|full] FOLDER\n");
         return 2;
     }
-    if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) {
-        std::fprintf(stderr, "mkpayload: cannot create %s: %s\n", folder.c_str(), std::strerror(errno));
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+        std::fprintf(stderr, "mkpayload: cannot create %s: %s\n", folder.c_str(), ec.message().c_str());
         return 1;
     }
     std::string order;
