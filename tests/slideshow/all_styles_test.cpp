@@ -82,6 +82,31 @@ void Scramble(TSurface& s, uint32_t salt) {
             s.At(x, y) = (s.At(x, y) & kColorMask) | (((x * 7 + y * 13 + salt) & 0xFFu) << 24);
 }
 
+TEST(AllStyles, NeverWriteOutsideTheScreen) {
+    // The Screen borrows the middle of a larger block whose margins (a few
+    // rows' worth on either side) hold a guard pattern; the sanitizer build
+    // checks the same for the Picture and for reads.
+    const int sizes[][2] = {{1, 1}, {3, 7}, {7, 3}, {61, 37}, {37, 61}};
+    constexpr uint32_t kGuard = 0xA5C3E1F0u;
+    for (const auto& sz : sizes) {
+        const int w = sz[0], h = sz[1];
+        const size_t margin = static_cast<size_t>(4 * w + 64);
+        const TSurface start = MakeStart(w, h), picture = MakePicture(w, h);
+        for (int style : Styles())
+            for (int progress : {1, 13, 50, 87, 99}) {
+                std::vector<uint32_t> block(margin * 2 + static_cast<size_t>(w) * h, kGuard);
+                TSurface screen(w, h, block.data() + margin);
+                std::memcpy(screen.Bits(), start.Bits(), start.ByteSize());
+                TExtents e = ProgressExtents(w, h, progress);
+                EffectByStyle(style)->Proc(screen, picture, w, h, e.X, e.Y, progress);
+                size_t bad = 0;
+                for (size_t i = 0; i < margin; ++i)
+                    bad += (block[i] != kGuard) + (block[block.size() - 1 - i] != kGuard);
+                ASSERT_EQ(bad, 0u) << "style " << style << " progress " << progress << " size " << w << "x" << h;
+            }
+    }
+}
+
 TEST(AllStyles, KeepTheFourthByteAndThePictureOnEverySize) {
     // Odd, tiny and degenerate sizes at every progress: no routine may
     // divide by an extent, write outside the surface (the sanitizer build
