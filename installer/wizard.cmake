@@ -33,3 +33,14 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/VadodeSetup.rc PROPERTIE
 if(vd_setup_package STREQUAL VD_PACKAGE_FILE)
   add_dependencies(vd_setup_resources vd_package_file)
 endif()
+
+# VadodeSetup.exe: GUI subsystem, wWinMain, static.
+if(EXISTS ${PROJECT_SOURCE_DIR}/controls/CMakeLists.txt AND EXISTS ${PROJECT_SOURCE_DIR}/toolkit/CMakeLists.txt)
+  add_library(vd_wizard STATIC ${CMAKE_CURRENT_SOURCE_DIR}/uMain.cpp)
+  target_include_directories(vd_wizard PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(vd_wizard PUBLIC vd_installer_support vd_controls vd_toolkit vd_system vd_package
+                        vd_install_rules vd_core)
+  add_executable(VadodeSetup WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp $<TARGET_OBJECTS:vd_setup_resources>)
+  target_link_libraries(VadodeSetup PRIVATE vd_wizard)
+  target_link_options(VadodeSetup PRIVATE -municode)
+endif()

@@ -14,12 +14,17 @@ scenario=$1 setup=$2 artefacts=$3 package=$4 slides=$5 xpdb=${6:-}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
 mkdir -p "$artefacts"
+abs() { [ -z "$1" ] && return 0; (cd "$(dirname "$1")" && echo "$(pwd)/$(basename "$1")"); }
+setup=$(abs "$setup") artefacts=$(abs "$artefacts") package=$(abs "$package") slides=$(abs "$slides")
+xpdb=$(abs "$xpdb")
 log="$artefacts/$scenario.log"
 : >"$log"
 
 SCREEN_W=1024 SCREEN_H=768
 WIN_W=558 WIN_H=390
-CAPTION="Vadode播放器安装"
+# The main form's window carries the application title (the taskbar text);
+# the form's own caption is accepted too.
+CAPTION="Vadode播放器安装(程序)?"
 START_TIMEOUT=${VD_E2E_START_TIMEOUT:-180}
 
 say() { echo "[$scenario] $*" | tee -a "$log"; }
@@ -93,10 +98,16 @@ wait_exit() {
 }
 
 temp_folder() {
-  # The Wine user's temporary folder, whatever the Wine version names it.
+  # The user's temporary folder of Windows 7 and later: local application
+  # data + "Temp". Wine keeps its own temporary files elsewhere and does not
+  # create this one; without it the program would fall back to the roomiest
+  # other drive, which in Wine is the host's root (Z:).
   local f
-  f=$(find "$WINEPREFIX/drive_c/users" -maxdepth 4 -type d -iname temp 2>/dev/null | grep -v -i public | head -n 1)
-  echo "$f"
+  f=$(find "$WINEPREFIX/drive_c/users" -mindepth 3 -maxdepth 3 -type d -ipath '*/AppData/Local' 2>/dev/null \
+      | grep -v -i public | head -n 1)
+  [ -n "$f" ] || return 0
+  mkdir -p "$f/Temp"
+  echo "$f/Temp"
 }
 
 start_setup() {
@@ -131,6 +142,7 @@ start_xvfb || fail "could not start Xvfb"
 say "display $DISPLAY, prefix $WINEPREFIX"
 # Boot the prefix first so that its boot time does not count against the window.
 "$root/scripts/wine-run" cmd /c exit >>"$log" 2>&1 || true
+[ -n "$(temp_folder)" ] || fail "no local application data folder in the prefix"
 
 case "$scenario" in
 frame)
