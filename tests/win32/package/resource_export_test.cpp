@@ -10,7 +10,7 @@
 #include "core/text.h"
 
 #if defined(VD_TEST_OPEN_PACKAGE)
-#include "package/filedb.h"
+#include "package/xp_file_db.h"
 #endif
 
 namespace {
@@ -144,11 +144,21 @@ TEST_F(ResourceExport, NonAsciiTargetPath) {
 TEST_F(ResourceExport, ExportedPackageOpensWithTheInstallMark) {
   const std::string target = dir_ + "vedaruv.bin";
   ASSERT_TRUE(vd::ExportResource("dbfile", "idata", target));
-  vd::TXPFileDB db;
-  db.DBFile = target;
-  db.DBMark = "m_install";
-  EXPECT_NO_THROW(db.Open());
+  {
+    vd::TXPFileDB db;
+    db.SetDBMark("m_install");
+    db.SetReadOnly(true);
+    ASSERT_NO_THROW(db.SetDBFile(target));
+    std::unique_ptr<vd::TXPIntList> ids = db.DataIdxList();
+    ASSERT_NE(ids, nullptr);
+    EXPECT_GT(ids->Count(), 0);
+  }
+  vd::TXPFileDB wrong;
+  wrong.SetDBMark("xpselfdb");
+  wrong.SetReadOnly(true);
+  EXPECT_THROW(wrong.SetDBFile(target), vd::TXPException);
 }
+
 #endif
 
 }  // namespace
