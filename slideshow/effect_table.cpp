@@ -3,10 +3,8 @@
 #include <array>
 
 #include "core/text.h"
-#include "slideshow/effects_stretch.h"
-#ifdef VD_HAVE_SHAPED_EFFECTS
 #include "slideshow/effects_shaped.h"
-#endif
+#include "slideshow/effects_stretch.h"
 
 namespace vd {
 namespace {
@@ -188,11 +186,7 @@ constexpr std::array<const char*, kEffectCount> kNames = {
 
 TEffectProc ProcOf(int style) {
     if (TEffectProc f = StretchEffectProc(style)) return f;
-#ifdef VD_HAVE_SHAPED_EFFECTS
     return ShapedEffectProc(style);
-#else
-    return nullptr;
-#endif
 }
 
 struct TTable {

@@ -3,10 +3,7 @@
 // a tenth of the picture, less at the start (never wider than the unrolled
 // part) and near the end (never running past the far edge).
 #include "slideshow/effects_stretch_internal.h"
-
-#ifdef VD_HAVE_PIXEL_ROUTINES
 #include "slideshow/pixel_routines.h"
-#endif
 
 namespace vd {
 namespace stretch_fx {
@@ -37,17 +34,8 @@ void MirrorRows(TSurface& s, const TSurface& p, int dst0, int src0, int n) {
     }
 }
 
-void ShadeCurlColumns([[maybe_unused]] TSurface& s, [[maybe_unused]] int x0, [[maybe_unused]] int n) {
-#ifdef VD_HAVE_PIXEL_ROUTINES
-    ShadeColumns(s, 48, x0, n);
-#endif
-}
-
-void ShadeCurlRows([[maybe_unused]] TSurface& s, [[maybe_unused]] int y0, [[maybe_unused]] int n) {
-#ifdef VD_HAVE_PIXEL_ROUTINES
-    ShadeRows(s, 48, y0, n);
-#endif
-}
+// The curl is darkened by a ramp of amplitude 48.
+constexpr int kCurlShade = 48;
 
 }  // namespace
 
@@ -67,25 +55,25 @@ VD_STRETCH_STYLE(14) {
     const int r = CurlWidth(W, X);
     MirrorColumns(s, p, X + r - 1, X + r, r);
     InPlace(s, p, 0, 0, X, H);
-    ShadeCurlColumns(s, X, r);
+    ShadeColumns(s, kCurlShade, X, r);
 }
 VD_STRETCH_STYLE(15) {
     const int r = CurlWidth(W, X), x = W - X;
     MirrorColumns(s, p, x - 1, x - 2 * r - 1, r);
     InPlace(s, p, x, 0, X, H);
-    ShadeCurlColumns(s, x - r, r);
+    ShadeColumns(s, kCurlShade, x - r, r);
 }
 VD_STRETCH_STYLE(31) {
     const int r = CurlWidth(H, Y);
     MirrorRows(s, p, Y + r - 1, Y + r, r);
     InPlace(s, p, 0, 0, W, Y);
-    ShadeCurlRows(s, Y, r);
+    ShadeRows(s, kCurlShade, Y, r);
 }
 VD_STRETCH_STYLE(32) {
     const int r = CurlWidth(H, Y), y = H - Y;
     MirrorRows(s, p, y - 1, y - 2 * r - 1, r);
     InPlace(s, p, 0, y, W, Y);
-    ShadeCurlRows(s, y - r, r);
+    ShadeRows(s, kCurlShade, y - r, r);
 }
 
 }  // namespace
