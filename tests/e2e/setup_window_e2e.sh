@@ -178,6 +178,19 @@ frame)
   shot dragged
   say "after drag at $X,$Y"
   [ "$X" -eq $((ex + 80)) ] && [ "$Y" -eq $((ey + 50)) ] || fail "drag moved the window to $X,$Y, expected $((ex + 80)),$((ey + 50))"
+  # The title text and the logo drag the window too.
+  drag $((X + 60)) $((Y + 15)) -50 -30 1
+  geometry "$win"
+  [ "$X" -eq $((ex + 30)) ] && [ "$Y" -eq $((ey + 20)) ] || fail "drag on the title text moved the window to $X,$Y"
+  drag $((X + 13)) $((Y + 14)) -30 -20 1
+  geometry "$win"
+  [ "$X" -eq $ex ] && [ "$Y" -eq $ey ] || fail "drag on the logo moved the window to $X,$Y"
+  say "title text and logo drag the window"
+
+  # Hover and pressed looks of Cancel, for the record.
+  xdotool mousemove $((X + 486 + 30)) $((Y + 359 + 5 + 10)); sleep 1
+  shot hover-cancel
+  xdotool mousemove $((X + 300)) $((Y + 200)); sleep 0.5
 
   # The package and the slides are in the Wine user's temporary folder.
   tmp=$(temp_folder)

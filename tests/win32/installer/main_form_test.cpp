@@ -207,6 +207,17 @@ TEST_F(MainForm, RightButtonOnTheTitleDoesNotMoveTheWindow) {
   EXPECT_EQ(before.top, after.top);
 }
 
+TEST_F(MainForm, MinimiseButtonMinimisesTheApplication) {
+  vd::TApplication& app = vd::Application();
+  if (!app.MainForm()) app.SetMainForm(form_);
+  ASSERT_EQ(app.MainForm(), form_);
+  form_->Show();
+  ASSERT_FALSE(IsIconic(form_->Handle()));
+  form_->Btn_Min->OnClick(form_->Btn_Min);
+  EXPECT_TRUE(IsIconic(form_->Handle()));
+  app.Restore();
+}
+
 TEST_F(MainForm, CloseAndCancelEndTheMessageLoop) {
   vd::TApplication& app = vd::Application();
   if (!app.MainForm()) app.SetMainForm(form_);
