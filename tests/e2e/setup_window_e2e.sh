@@ -5,6 +5,8 @@
 #   frame   - window size, rounded corners, centring, title-bar drag (left
 #             button moves, right button does not), exported package and
 #             slides (byte-identical, `xpdb check`), Close ends the process
+#   fallback - no user temporary folder: the exports land in
+#             "VivEduriziDade\" on the roomiest other fixed drive
 #   cancel  - a stale, longer package file in the temporary folder is
 #             replaced at start; Cancel ends the process
 # Screenshots land in ARTEFACT_DIR/<scenario>-*.png.
@@ -111,9 +113,10 @@ temp_folder() {
 }
 
 start_setup() {
-  cp "$setup" "$artefacts/VadodeSetup.exe"
-  say "starting VadodeSetup.exe"
-  "$root/scripts/wine-run" "$artefacts/VadodeSetup.exe" >>"$log" 2>&1 &
+  local exe=${1:-$artefacts/VadodeSetup.exe}
+  cp "$setup" "$exe"
+  say "starting $exe"
+  "$root/scripts/wine-run" "$exe" >>"$log" 2>&1 &
   setup_pid=$!
   win=$(wait_window) || fail "no window captioned '$CAPTION' within ${START_TIMEOUT}s"
   sleep 2  # first paint
@@ -142,7 +145,9 @@ start_xvfb || fail "could not start Xvfb"
 say "display $DISPLAY, prefix $WINEPREFIX"
 # Boot the prefix first so that its boot time does not count against the window.
 "$root/scripts/wine-run" cmd /c exit >>"$log" 2>&1 || true
-[ -n "$(temp_folder)" ] || fail "no local application data folder in the prefix"
+if [ "$scenario" != fallback ]; then
+  [ -n "$(temp_folder)" ] || fail "no local application data folder in the prefix"
+fi
 
 case "$scenario" in
 frame)
@@ -226,6 +231,33 @@ cancel)
   click $((X + 486 + 30)) $((Y + 359 + 5 + 10)) 1
   wait_exit 30 || fail "the program still runs 30 s after Cancel"
   say "Cancel ended the program"
+  ;;
+fallback)
+  # No user temporary folder: the package and the slides go to
+  # "VivEduriziDade\" on the roomiest fixed drive other than the Windows
+  # drive. The host's root (Z:) is unmapped so that the only such drive is
+  # D:, a folder of the artefacts.
+  drive_d="$artefacts/drive_d"
+  rm -rf "$drive_d"; mkdir -p "$drive_d"
+  rm -f "$WINEPREFIX/dosdevices/z:"
+  ln -sfn "$drive_d" "$WINEPREFIX/dosdevices/d:"
+  local_data=$(find "$WINEPREFIX/drive_c/users" -mindepth 3 -maxdepth 3 -type d -ipath '*/AppData/Local' | grep -v -i public | head -n 1)
+  rm -rf "$local_data/Temp" "$WINEPREFIX/drive_c/VivEduriziDade"
+  # The drive list is read when Wine starts: restart it with the new drives.
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  start_setup "$WINEPREFIX/drive_c/VadodeSetup.exe"
+  shot start
+  for f in vedaruv.bin _mps1.jpg _mps2.jpg _mps3.jpg _mps4.jpg; do
+    [ -f "$drive_d/VivEduriziDade/$f" ] || fail "$f is not in D:\\VivEduriziDade\\"
+  done
+  same_file "$drive_d/VivEduriziDade/vedaruv.bin" "$package" || fail "the package in the fallback folder differs"
+  [ ! -e "$local_data/Temp" ] || fail "the missing user temporary folder was created"
+  [ ! -e "$WINEPREFIX/drive_c/VivEduriziDade" ] || fail "the fallback folder went to the Windows drive"
+  geometry "$win"
+  click $((X + 515 + 17)) $((Y + 1 + 9)) 1
+  wait_exit 30 || fail "the program still runs 30 s after Close"
+  say "exports went to D:\\VivEduriziDade\\"
   ;;
 *)
   fail "unknown scenario $scenario"
