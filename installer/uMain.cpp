@@ -109,6 +109,7 @@ void TFrm_MainysInstall::CreateControls() {
   Page_Process = MakePanel(this, this, "Page_Process", TAlign::alClient, 1, 29, 556, 330);
   Page_FileRelation = MakePanel(this, this, "Page_FileRelation", TAlign::alClient, 1, 29, 556, 330);
   Page_Finished = MakePanel(this, this, "Page_Finished", TAlign::alClient, 1, 29, 556, 330);
+  Btn_SelectPath = MakeButton(this, Page_InstallPath, "Btn_SelectPath", 446, 153, 69, 22);
 
   // Title-bar behaviour.
   TMouseEvent drag = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
@@ -182,14 +183,15 @@ void TFrm_MainysInstall::LoadSkinImages() {
   bitmap(Area_Bottom, VD_BMP_BOTTOM);
   bitmap(Bottom_Border_Left, VD_BMP_BOTTOM_LEFT);
   bitmap(Bottom_Border_Right, VD_BMP_BOTTOM_RIGHT);
-  // The browse button of the install-folder page comes with that page.
+  strip(Btn_SelectPath, VD_PNG_BROWSE);
   strip(Btn_Next, VD_PNG_NEXT);
   strip(Btn_Prev, VD_PNG_PREV);
   strip(Btn_Install, VD_PNG_INSTALL);
   strip(Btn_Cancel, VD_PNG_CANCEL);
   strip(Btn_Finished, VD_PNG_FINISH);
   // In-place loads do not repaint the buttons; show the new strips now.
-  for (TXPPngBtn* b : {Btn_Min, Btn_Close, Btn_Next, Btn_Prev, Btn_Install, Btn_Cancel, Btn_Finished})
+  for (TXPPngBtn* b :
+       {Btn_Min, Btn_Close, Btn_SelectPath, Btn_Next, Btn_Prev, Btn_Install, Btn_Cancel, Btn_Finished})
     b->Invalidate();
 }
 

@@ -45,6 +45,8 @@ public:
   TXPPanel* Page_Process = nullptr;
   TXPPanel* Page_FileRelation = nullptr;
   TXPPanel* Page_Finished = nullptr;
+  // Page 1: browse for the install folder.
+  TXPPngBtn* Btn_SelectPath = nullptr;
 
   // --- Wizard state, in declaration order ---
   bool FIsVista = false;

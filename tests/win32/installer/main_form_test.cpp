@@ -104,6 +104,8 @@ TEST_F(MainForm, ControlsSitWhereTheLayoutPutsThem) {
   ExpectBounds(form_->Btn_Cancel, 486, 5, 60, 21);
   ExpectBounds(form_->Btn_Finished, 486, 5, 60, 21);
   for (int i = 0; i <= 4; ++i) ExpectBounds(form_->PagePanel(i), 1, 29, 556, 330);
+  ExpectBounds(form_->Btn_SelectPath, 446, 153, 69, 22);
+  EXPECT_EQ(form_->Btn_SelectPath->Parent(), form_->Page_InstallPath);
   EXPECT_EQ(form_->PagePanel(5), nullptr);
   EXPECT_EQ(form_->sTitle->Caption(), "Vadode播放器 安装向导");
   EXPECT_EQ(form_->Caption(), "Vadode播放器安装");
@@ -132,6 +134,8 @@ TEST_F(MainForm, ShowingLoadsTheSkinShapesCentresAndExports) {
   EXPECT_EQ(form_->Bottom_Border_Right->BackgroundOptions().Picture().Width(), 5);
   EXPECT_EQ(form_->Btn_Close->PngImg().Width(), 136);
   EXPECT_EQ(form_->Btn_Finished->PngImg().Width(), 240);
+  EXPECT_EQ(form_->Btn_SelectPath->PngImg().Width(), 276);
+  EXPECT_EQ(form_->Btn_SelectPath->Width(), 69);
   EXPECT_EQ(form_->Btn_Next->Width(), 60);  // loading in place keeps the size
 
   // Shape and place.
