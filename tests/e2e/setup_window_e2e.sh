@@ -173,6 +173,16 @@ frame)
     [ "$v" != "0,0,0" ] || fail "pixel $c at the window's edge is not drawn"
   done
 
+  # The skin is on: the title bar and the bottom bar show their bitmaps.
+  skin="$slides/../skin"
+  for c in "title.bmp 0 14 $((X + 300)) $((Y + 14))" "bottom.bmp 0 15 $((X + 200)) $((Y + 359 + 15))" \
+           "page_wide.bmp 100 100 $((X + 1 + 100)) $((Y + 29 + 100))"; do
+    set -- $c
+    want=$(pixel "$skin/$1" "$2" "$3") got=$(pixel "$img" "$4" "$5")
+    [ "$want" = "$got" ] || fail "$1 at $2,$3 is $want but the screen shows $got"
+  done
+  say "title bar, bottom bar and page 0 wear the skin"
+
   # Right-button drag on the title bar leaves the window in place.
   drag $((X + 300)) $((Y + 14)) 80 50 3
   geometry "$win"
@@ -216,7 +226,10 @@ frame)
   click $((X + 515 + 17)) $((Y + 1 + 9)) 1
   wait_exit 30 || fail "the program still runs 30 s after Close"
   [ -z "$(find_window || true)" ] || fail "the window is still shown after Close"
-  say "Close ended the program"
+  for f in vedaruv.bin _mps1.jpg _mps2.jpg _mps3.jpg _mps4.jpg; do
+    [ -f "$tmp/$f" ] || fail "$f was removed on Close"
+  done
+  say "Close ended the program; the exported files stay"
   ;;
 cancel)
   # A stale package longer than the real one must be replaced, not patched.
