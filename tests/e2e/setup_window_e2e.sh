@@ -141,6 +141,18 @@ drag() {  # from x, y by dx, dy with button
 
 same_file() { cmp -s "$1" "$2"; }
 
+ensure_tools() {
+  local need=()
+  command -v xdotool >/dev/null 2>&1 || need+=(xdotool)
+  { command -v import && command -v convert; } >/dev/null 2>&1 || need+=(imagemagick)
+  command -v Xvfb >/dev/null 2>&1 || need+=(xvfb)
+  [ ${#need[@]} -eq 0 ] && return 0
+  say "installing ${need[*]}"
+  apt-get update -q >/dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${need[@]}" >/dev/null
+}
+
+ensure_tools || fail "could not install the tools of the run"
 start_xvfb || fail "could not start Xvfb"
 say "display $DISPLAY, prefix $WINEPREFIX"
 # Boot the prefix first so that its boot time does not count against the window.
