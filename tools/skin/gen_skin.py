@@ -134,7 +134,15 @@ def page_wide():
     for cx, cy, r, a in ((30, 250, 120, 40), (160, 70, 90, 34), (120, 300, 60, 46)):
         rd.ellipse(((cx - r) * SS, (cy - r) * SS, (cx + r) * SS, (cy + r) * SS),
                    outline=(255, 255, 255, a), width=10 * SS)
-    art.alpha_composite(rings.resize((art_w, h), Image.LANCZOS))
+    rings = rings.resize((art_w, h), Image.LANCZOS)
+    # Fade the rings out towards the top and bottom rows: the 330-pixel page
+    # repeats the first two rows under the last, which must not cut a ring.
+    fade = Image.new("L", (1, h))
+    for y in range(h):
+        fade.putpixel((0, y), int(255 * min(1.0, max(0.0, (min(y, h - 1 - y) - 2) / 40.0))))
+    alpha = Image.composite(rings.split()[3], Image.new("L", (art_w, h), 0), fade.resize((art_w, h)))
+    rings.putalpha(alpha)
+    art.alpha_composite(rings)
     mark = draw_logo_mark(72, (255, 255, 255, 255), ACCENT + (255,))
     shadow = Image.new("RGBA", (art_w, h), (0, 0, 0, 0))
     shadow.paste((0, 40, 60, 90), (55, 77, 127, 149), mark.split()[3])
