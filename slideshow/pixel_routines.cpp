@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "core/numerics.h"
@@ -127,26 +128,41 @@ void ShadeRows(TSurface& screen, int a, int y0, int n) {
     }
 }
 
-void PivotSample(TSurface& screen, const TSurface& picture, int a, int b, double theta) {
-    const int64_t c = static_cast<int64_t>(std::sin(-theta) * 65536.0);
-    const int64_t d = static_cast<int64_t>(std::cos(-theta) * 65536.0);
+namespace {
+
+// The pivot loop in an integer type wide enough for 65536 * (|rx| + |ry|).
+template <typename Int>
+void PivotRows(TSurface& screen, const TSurface& picture, int a, int b, Int c, Int d) {
     const int w = screen.Width(), h = screen.Height();
     const int pw = picture.Width(), ph = picture.Height();
     for (int y = 0; y < h; ++y) {
         uint32_t* row = screen.Row(y);
-        const int64_t ry = static_cast<int64_t>(h) - b - y;
-        int64_t rx = 1 - static_cast<int64_t>(a);  // x = 0
-        // Numerators of fy and sx, stepped along the row.
-        int64_t ny = d * ry + c * rx;
-        int64_t nx = d * rx - c * ry;
+        const Int ry = static_cast<Int>(h) - b - y;
+        const Int rx = 1 - static_cast<Int>(a);  // x = 0
+        // Numerators of fy and sx, stepped along the row; >> 16 floors.
+        Int ny = d * ry + c * rx;
+        Int nx = d * rx - c * ry;
         for (int x = 0; x < w; ++x, ny += c, nx += d) {
-            const int64_t fy = b + (ny >> 16);
-            const int64_t sx = a + (nx >> 16);
-            if (fy >= 0 && fy < ph && sx >= 0 && sx < pw) {
+            const Int fy = b + (ny >> 16);
+            const Int sx = a + (nx >> 16);
+            if (fy >= 0 && fy < ph && sx >= 0 && sx < pw)
                 row[x] = WithColorOf(row[x], picture.At(static_cast<int>(sx), static_cast<int>(ph - 1 - fy)));
-            }
         }
     }
+}
+
+}  // namespace
+
+void PivotSample(TSurface& screen, const TSurface& picture, int a, int b, double theta) {
+    const int64_t c = static_cast<int64_t>(std::sin(-theta) * 65536.0);
+    const int64_t d = static_cast<int64_t>(std::cos(-theta) * 65536.0);
+    // |rx| <= W + |a| + 1 and |ry| <= H + |b|: 32-bit arithmetic when the
+    // products stay below 2^31 (always for slide-sized pictures).
+    const int64_t reach = int64_t{screen.Width()} + screen.Height() + std::abs(int64_t{a}) + std::abs(int64_t{b}) + 2;
+    if (reach < 32000)
+        PivotRows<int32_t>(screen, picture, a, b, static_cast<int32_t>(c), static_cast<int32_t>(d));
+    else
+        PivotRows<int64_t>(screen, picture, a, b, c, d);
 }
 
 }  // namespace vd

@@ -1,6 +1,7 @@
 #include "slideshow/region.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace vd {
 
@@ -9,6 +10,7 @@ namespace vd {
 void TRegionRows::OpenRow(int32_t y) {
     // rowStart_ holds the start of every opened row; the end of the last
     // row is appended by Finish. Rows skipped in between stay empty.
+    assert(r_.rowStart_.empty() || y > row_);  // rows come in increasing order
     if (r_.rowStart_.empty()) {
         r_.top_ = y;
     } else {
