@@ -46,6 +46,12 @@ void TCustomEdit::CommandNotify(unsigned code) {
     if (code == EN_CHANGE) Change();
 }
 
+void TCustomEdit::TextChanged() {
+    bool windowed = HandleAllocated();
+    TNativeControl::TextChanged();
+    if (!windowed) Change();
+}
+
 void TCustomEdit::Change() {
     if (OnChange) OnChange(this);
 }

@@ -27,6 +27,8 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
     void CommandNotify(unsigned code) override;
+    // Without a window there is no EN_CHANGE: raise the change here.
+    void TextChanged() override;
     virtual void Change();
     virtual DWORD EditStyle() const { return ES_AUTOHSCROLL; }
 
