@@ -70,6 +70,8 @@ bool TSelfFileBassClass::CheckMark() {
     FHeader.Pack(raw);  // a short read leaves the missing bytes as they were
     FStream->ReadAt(0, raw, kFileHeaderSize);
     FHeader.Unpack(raw);
+    // A length byte above the slot's capacity cannot name any mark.
+    if (FHeader.Mark[0] > kMarkCapacity) return false;
     return FHeader.MarkText() == FMark;
 }
 

@@ -175,9 +175,12 @@ TEST_F(ContainerDamage, LengthBytesAboveCapacity) {
     EXPECT_EQ(c.FindEntry("a"), offsets[0]);
     EXPECT_THROW(c.CurrentDescriptor().Text(), ECorruptPackage);
 
-    PatchByte(9, 11);  // mark slot
+    PatchByte(9, 11);  // mark slot: no mark matches, the database refuses the file
     TSelfFileClass m(path, "xpselfdb");
-    EXPECT_THROW(m.CheckMark(), ECorruptPackage);
+    EXPECT_FALSE(m.CheckMark());
+    EXPECT_THROW(m.Header().MarkText(), ECorruptPackage);
+    TXPFileDB db;
+    EXPECT_THROW(db.SetDBFile(path), TXPException);
 }
 
 TEST_F(ContainerDamage, CountsAtTheirLimitRefuseWithoutChanges) {
