@@ -7,9 +7,18 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   vd::TApplication& app = vd::Application();
-  app.Initialize();
-  app.SetTitle("Vadode播放器安装程序");
-  app.CreateForm<vd::TFrm_MainysInstall>();
-  app.Run();
+  try {
+    app.Initialize();
+    app.SetTitle("Vadode播放器安装程序");
+    app.CreateForm<vd::TFrm_MainysInstall>();
+    app.Run();
+  } catch (...) {
+    // Window procedures hand their exceptions to the application; what is
+    // raised while the form is created or first shown (a skin resource
+    // missing from the program) ends up here: show it, then end instead of
+    // crashing or running on without a window.
+    app.HandleException();
+    return 1;
+  }
   return 0;
 }
