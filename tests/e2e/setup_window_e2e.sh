@@ -253,6 +253,15 @@ cancel)
   shot start
   same_file "$tmp/vedaruv.bin" "$package" || fail "the stale vedaruv.bin was not replaced by the package"
   geometry "$win"
+  # Next is disabled until the licence is accepted: clicking it does nothing.
+  before=$(pixel "$artefacts/$scenario-start.png" $((X + 421 + 30)) $((Y + 359 + 5 + 10)))
+  click $((X + 421 + 30)) $((Y + 359 + 5 + 10)) 1
+  sleep 1
+  shot next-disabled
+  kill -0 "$setup_pid" 2>/dev/null || fail "clicking the disabled Next ended the program"
+  [ -n "$(find_window || true)" ] || fail "clicking the disabled Next hid the window"
+  after=$(pixel "$artefacts/$scenario-next-disabled.png" $((X + 421 + 30)) $((Y + 359 + 5 + 10)))
+  [ "$before" = "$after" ] || fail "the disabled Next changed its look on a click ($before -> $after)"
   click $((X + 486 + 30)) $((Y + 359 + 5 + 10)) 1
   wait_exit 30 || fail "the program still runs 30 s after Cancel"
   say "Cancel ended the program"
