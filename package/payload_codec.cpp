@@ -6,6 +6,7 @@
 #include <zlib.h>
 
 #include "package/container_format.h"
+#include "package/file_stream.h"
 #include "package/stream_errors.h"
 
 namespace vd {
@@ -72,31 +73,92 @@ void DeflatePayload(TMemoryStream& stream, int level) {
     stream.Adopt(out.Release(), total, total);
 }
 
-void InflatePayload(TMemoryStream& stream) {
-    if (stream.Size() == 0) return;
-    InflateStored(stream.Memory(), stream.Size(), stream);
-}
+namespace {
 
-void InflateStored(const uint8_t* data, int64_t stored, TMemoryStream& out) {
-    if (stored == 0) {
-        out.Clear();
-        return;
+// Where the zlib bytes come from: all of them in memory, or a file read in
+// chunks through a small reused buffer.
+class ZlibSource {
+public:
+    virtual ~ZlibSource() = default;
+    // Points `zs` at more input when there is any.
+    virtual void Refill(z_stream& zs) = 0;
+};
+
+class MemorySource : public ZlibSource {
+public:
+    MemorySource(const uint8_t* data, int64_t size) : data_(data), size_(size) {}
+    void Refill(z_stream& zs) override {
+        if (given_) return;
+        zs.next_in = const_cast<uint8_t*>(data_);
+        zs.avail_in = static_cast<uInt>(size_);
+        given_ = true;
     }
-    if (stored < kSizePrefix)
-        throw ECorruptPackage("Corrupt package: stored data of " + std::to_string(stored) +
-                              " bytes has no size prefix");
-    const int64_t declared = GetI64(data);
+
+private:
+    const uint8_t* data_;
+    int64_t size_;
+    bool given_ = false;
+};
+
+constexpr int64_t kFileChunk = 256 << 10;
+
+class FileSource : public ZlibSource {
+public:
+    // Reads the first chunk, which starts with the size prefix.
+    FileSource(TFileStream& file, int64_t start, int64_t stored, TMemoryStream& chunk)
+        : file_(file), chunk_(chunk), position_(start), left_(stored) {
+        chunk_.SetSize(stored < kFileChunk ? stored : kFileChunk);
+        Read();
+    }
+    const uint8_t* Prefix() const { return chunk_.Memory(); }
+    void Refill(z_stream& zs) override {
+        if (first_) {
+            first_ = false;
+            zs.next_in = chunk_.Memory() + kSizePrefix;
+            zs.avail_in = static_cast<uInt>(firstSize_ - kSizePrefix);
+            return;
+        }
+        if (left_ == 0) return;
+        zs.avail_in = static_cast<uInt>(Read());
+        zs.next_in = chunk_.Memory();
+    }
+
+private:
+    int64_t Read() {
+        const int64_t n = left_ < chunk_.Size() ? left_ : chunk_.Size();
+        file_.ReadExactAt(position_, chunk_.Memory(), n);
+        position_ += n;
+        left_ -= n;
+        if (first_ && firstSize_ < 0) firstSize_ = n;
+        return n;
+    }
+
+    TFileStream& file_;
+    TMemoryStream& chunk_;
+    int64_t position_, left_;
+    bool first_ = true;
+    int64_t firstSize_ = -1;
+};
+
+void CheckDeclaredSize(int64_t stored, int64_t declared) {
     const int64_t zlibBytes = stored - kSizePrefix;
     if (declared < 0 || declared > kMaxPayloadSize || declared > MaxInflatedSize(zlibBytes))
         throw ECorruptPackage("Corrupt package: impossible uncompressed size " + std::to_string(declared) +
                               " for " + std::to_string(zlibBytes) + " bytes of zlib data");
+}
 
+void CheckHasPrefix(int64_t stored) {
+    if (stored < kSizePrefix)
+        throw ECorruptPackage("Corrupt package: stored data of " + std::to_string(stored) +
+                              " bytes has no size prefix");
+}
+
+// Inflates exactly `declared` bytes into `out` (replacing its content on success only).
+void InflateFrom(ZlibSource& source, int64_t declared, TMemoryStream& out) {
     Inflater inf;
     int rc = inflateInit(&inf.zs);
     if (rc != Z_OK) throw EZDecompressionError(ZMessage("Decompression error", rc, inf.zs));
     inf.live = true;
-    inf.zs.next_in = const_cast<uint8_t*>(data) + kSizePrefix;
-    inf.zs.avail_in = static_cast<uInt>(zlibBytes);
 
     MallocBuffer buffer;
     int64_t capacity = declared < kInitialInflateBuffer ? declared : kInitialInflateBuffer;
@@ -107,6 +169,7 @@ void InflateStored(const uint8_t* data, int64_t stored, TMemoryStream& out) {
             capacity = capacity * 2 < declared ? capacity * 2 : declared;
             buffer.Resize(capacity);
         }
+        if (inf.zs.avail_in == 0) source.Refill(inf.zs);
         inf.zs.next_out = buffer.p + produced;
         inf.zs.avail_out = static_cast<uInt>(capacity - produced);
         rc = inflate(&inf.zs, Z_NO_FLUSH);
@@ -119,16 +182,51 @@ void InflateStored(const uint8_t* data, int64_t stored, TMemoryStream& out) {
             throw EZDecompressionError("Decompression error: data ends early");
         if (rc != Z_OK && rc != Z_BUF_ERROR) throw EZDecompressionError(ZMessage("Decompression error", rc, inf.zs));
     }
-    if (rc != Z_STREAM_END && inf.zs.avail_in > 0) {
+    if (rc != Z_STREAM_END) {
         // All declared bytes are out; let zlib look at the trailer so that a
         // damaged checksum is noticed. Further output is ignored.
-        uint8_t spare;
-        inf.zs.next_out = &spare;
-        inf.zs.avail_out = 1;
-        rc = inflate(&inf.zs, Z_NO_FLUSH);
-        if (rc == Z_DATA_ERROR) throw EZDecompressionError(ZMessage("Decompression error", rc, inf.zs));
+        if (inf.zs.avail_in == 0) source.Refill(inf.zs);
+        if (inf.zs.avail_in > 0) {
+            uint8_t spare;
+            inf.zs.next_out = &spare;
+            inf.zs.avail_out = 1;
+            rc = inflate(&inf.zs, Z_NO_FLUSH);
+            if (rc == Z_DATA_ERROR) throw EZDecompressionError(ZMessage("Decompression error", rc, inf.zs));
+        }
     }
     out.Adopt(buffer.Release(), declared, capacity > 0 ? capacity : 1);
+}
+
+}  // namespace
+
+void InflatePayload(TMemoryStream& stream) {
+    if (stream.Size() == 0) return;
+    InflateStored(stream.Memory(), stream.Size(), stream);
+}
+
+void InflateStored(const uint8_t* data, int64_t stored, TMemoryStream& out) {
+    if (stored == 0) {
+        out.Clear();
+        return;
+    }
+    CheckHasPrefix(stored);
+    const int64_t declared = GetI64(data);
+    CheckDeclaredSize(stored, declared);
+    MemorySource source(data + kSizePrefix, stored - kSizePrefix);
+    InflateFrom(source, declared, out);
+}
+
+void InflateStoredFrom(TFileStream& file, int64_t start, int64_t stored, TMemoryStream& chunk,
+                       TMemoryStream& out) {
+    if (stored == 0) {
+        out.Clear();
+        return;
+    }
+    CheckHasPrefix(stored);
+    FileSource source(file, start, stored, chunk);
+    const int64_t declared = GetI64(source.Prefix());
+    CheckDeclaredSize(stored, declared);
+    InflateFrom(source, declared, out);
 }
 
 }  // namespace vd

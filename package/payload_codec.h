@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "package/file_stream.h"
 #include "package/memory_stream.h"
 
 namespace vd {
@@ -24,5 +25,9 @@ void InflatePayload(TMemoryStream& stream);
 // The same from `size` bytes of stored data at `stored` into `out` (its old
 // content replaced); `out` is left as it was on error.
 void InflateStored(const uint8_t* stored, int64_t size, TMemoryStream& out);
+// The same from `size` bytes of stored data at `start` in `file`, read in
+// chunks through `chunk` (a small buffer that can be reused from call to call),
+// so that only the inflated payload is held whole in memory.
+void InflateStoredFrom(TFileStream& file, int64_t start, int64_t size, TMemoryStream& chunk, TMemoryStream& out);
 
 }  // namespace vd

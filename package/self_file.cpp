@@ -121,12 +121,10 @@ void TSelfFileBassClass::ReadEntryData(TMemoryStream& stream) {
     DecompressPayload(stream);
 }
 
-void TSelfFileBassClass::ReadEntryDataInto(TMemoryStream& stored, TMemoryStream& result) {
+void TSelfFileBassClass::ReadEntryDataInto(TMemoryStream& chunk, TMemoryStream& result) {
     CheckStoredData();
-    stored.SetSize(FRecord.StoredSize);
-    if (stored.Size() > 0)
-        FStream->ReadExactAt(static_cast<int64_t>(FRecord.OwnOffset) + kEntryHeadSize, stored.Memory(), stored.Size());
-    InflateStored(stored.Memory(), stored.Size(), result);
+    InflateStoredFrom(*FStream, static_cast<int64_t>(FRecord.OwnOffset) + kEntryHeadSize, FRecord.StoredSize, chunk,
+                      result);
 }
 
 void TSelfFileBassClass::CompressPayload(TMemoryStream& stream) { DeflatePayload(stream, FCompressionLevel); }

@@ -72,10 +72,10 @@ public:
     // Reads Size() bytes of stored data behind the current descriptor into
     // `stream` and inflates it in place.
     void ReadEntryData(TMemoryStream& stream);
-    // The same without the in-place step: the stored data is read into
-    // `stored` (a buffer that can be reused from call to call) and inflated
-    // into `result`.
-    void ReadEntryDataInto(TMemoryStream& stored, TMemoryStream& result);
+    // The same without the in-place step: the stored data of the current
+    // record is read in chunks through `chunk` (a small buffer that can be
+    // reused from call to call) and inflated into `result`.
+    void ReadEntryDataInto(TMemoryStream& chunk, TMemoryStream& result);
     // Raises ECorruptPackage unless the current record's stored data lies
     // inside the file (checked before a buffer is sized for it).
     void CheckStoredData();

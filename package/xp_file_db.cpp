@@ -35,8 +35,8 @@ std::unique_ptr<TMemoryStream> TXPFileDB::ReadData(const std::string& key) {
     c.ReadEntryRecord(offset);
     c.CheckStoredData();
     FDescriptor = c.ReadEntryDescriptor();
-    // The stored bytes go to a buffer kept from read to read; only the
-    // inflated data is new memory.
+    // The stored bytes pass through a small buffer kept from read to read;
+    // only the inflated data is new memory.
     auto stream = std::make_unique<TMemoryStream>();
     c.ReadEntryDataInto(FStored, *stream);
     return stream;

@@ -77,7 +77,7 @@ private:
     std::string FDBMark = "xpselfdb";
     TEntryDescriptor FDescriptor;
     TContainerOptions FOptions;
-    TMemoryStream FStored;  // stored bytes of the entry last read
+    TMemoryStream FStored;  // chunk buffer for reading stored data
 };
 
 }  // namespace vd

@@ -161,6 +161,39 @@ TEST(XPFileDB, PackageOfFiftyNineEntriesListsItsIDs) {
     EXPECT_THROW(Write(db, "new", Sample(3)), EWriteError);
 }
 
+TEST(XPFileDB, LargeEntriesReadBackWholeAndDamageIsFound) {
+    ScratchDir dir;
+    const std::string path = dir.File("big.db");
+    Bytes noise(1 << 20);
+    uint32_t s = 3;
+    for (auto& b : noise) b = static_cast<uint8_t>((s = s * 1103515245u + 12345u) >> 23);
+    {
+        TXPFileDB db;
+        db.SetDBFile(path);
+        Write(db, "noise", noise);
+        Write(db, "text", Sample(3 << 20, 5));
+        EXPECT_EQ(Read(db, "noise"), noise);
+        EXPECT_EQ(Read(db, "text"), Sample(3 << 20, 5));
+        EXPECT_EQ(Read(db, "noise"), noise);
+    }
+    Bytes f = ReadAll(path);
+    const int32_t stored = RecordAt(f, 44).StoredSize;
+    ASSERT_GT(stored, 3 * (256 << 10));
+    f[44 + 112 + 700000] ^= 0xFF;  // inside the third chunk of input
+    WriteAll(path, f);
+    TXPFileDB db;
+    db.SetDBFile(path);
+    EXPECT_THROW(db.ReadData("noise"), EZDecompressionError);
+    EXPECT_EQ(Read(db, "text"), Sample(3 << 20, 5));
+    f[44 + 112 + 700000] ^= 0xFF;
+    PutI64(f.data() + 44 + 112, (1 << 20) + 1);  // declared one byte more than there is
+    WriteAll(path, f);
+    EXPECT_THROW(db.ReadData("noise"), EZDecompressionError);
+    PutI64(f.data() + 44 + 112, (1 << 20) - 1);  // one byte less: read as declared
+    WriteAll(path, f);
+    EXPECT_EQ(Read(db, "noise"), Bytes(noise.begin(), noise.end() - 1));
+}
+
 TEST(XPFileDB, EqualWritesGiveEqualFiles) {
     ScratchDir dir;
     for (const char* name : {"a.db", "b.db"}) {

@@ -62,11 +62,10 @@ std::string MarkToWrite(const std::string& mark) {
 
 std::unique_ptr<TMemoryStream> ReadEntryAt(TSelfFileClass& container, int32_t offset) {
     container.ReadEntryRecord(offset);
-    container.CheckStoredData();
-    auto stream = std::make_unique<TMemoryStream>();
-    stream->SetSize(container.CurrentRecord().StoredSize);
     container.ReadEntryDescriptor();
-    container.ReadEntryData(*stream);
+    TMemoryStream chunk;
+    auto stream = std::make_unique<TMemoryStream>();
+    container.ReadEntryDataInto(chunk, *stream);
     return stream;
 }
 
