@@ -112,6 +112,7 @@ void TApplication::Restore() {
 }
 
 void TApplication::HandleException() {
+    if (!std::current_exception()) return;  // not inside a handler: nothing to show
     std::string message;
     try {
         throw;

@@ -213,6 +213,10 @@ void TCanvas::ExcludeClip(const TRect& r) {
     if (Handle()) ExcludeClipRect(dc_, r.Left, r.Top, r.Right, r.Bottom);
 }
 
+void TCanvas::SelectClipRegion(HRGN region) {
+    if (Handle()) SelectClipRgn(dc_, region);
+}
+
 int TCanvas::SaveState() { return Handle() ? SaveDC(dc_) : 0; }
 
 void TCanvas::RestoreState(int token) {

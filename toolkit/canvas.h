@@ -68,6 +68,9 @@ public:
     TRect ClipRect();
     void IntersectClip(const TRect& r);
     void ExcludeClip(const TRect& r);
+    // Clips to a region (device coordinates; nullptr removes the clipping).
+    // The canvas keeps no reference to the region.
+    void SelectClipRegion(HRGN region);
     // Saves pen, brush, font, clipping and origin; RestoreState(token) goes back.
     int SaveState();
     void RestoreState(int token);

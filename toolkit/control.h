@@ -86,6 +86,7 @@ public:
     virtual void SetEnabled(bool v);
 
     TFont& Font() { return font_; }
+    const TFont& Font() const { return font_; }
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool v);
     TColor Color() const { return color_; }

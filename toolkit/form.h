@@ -23,6 +23,8 @@ public:
     void Show();
     void Close();
     void SetVisible(bool v) override;
+    // The form's own caption (the window text may be the application title).
+    std::string Caption() const override { return text_; }
     // The text of the window: the application title for the main form.
     std::string WindowText() const;
     void UpdateWindowText();
@@ -43,6 +45,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     virtual void DoShow();
+    void TextChanged() override { UpdateWindowText(); }
     void ControlRemoved(TControl* c);
 
 private:

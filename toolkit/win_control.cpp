@@ -222,7 +222,7 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_SETFOCUS:
-            if (TForm* f = ParentForm()) f->activeControl_ = this;
+            if (TForm* f = ParentForm(); f && f != this) f->activeControl_ = this;
             DoEnter();
             break;
         case WM_KILLFOCUS:
@@ -527,7 +527,7 @@ bool TWinControl::CanFocus() const {
 }
 
 void TWinControl::SetFocus() {
-    if (TForm* f = ParentForm()) f->activeControl_ = this;
+    if (TForm* f = ParentForm(); f && f != this) f->activeControl_ = this;
     ::SetFocus(Handle());
 }
 

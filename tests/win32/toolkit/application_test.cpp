@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "tests/win32/toolkit/win_test_util.h"
+#include "toolkit/combo_box.h"
 #include "toolkit/edit.h"
 #include "toolkit/form.h"
 #include "toolkit/jpeg_image.h"
 #include "toolkit/label.h"
+#include "toolkit/panel.h"
 #include "toolkit/picture.h"
 #include "toolkit/png_image.h"
 #include "toolkit/resources.h"
@@ -145,6 +147,44 @@ TEST(EditTest, TypingChangesTheTextAndRaisesOnChange) {
     EXPECT_TRUE(edit->Focused());
     second->SetTabOrder(0);
     EXPECT_EQ(form.TabSequence().front(), second);
+}
+
+}  // namespace
+}  // namespace vd
+
+namespace vd {
+namespace {
+
+TEST(ComboBoxTest, DropDownListKeepsItemsAndReportsSelection) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* combo = new TComboBox(&form);
+    combo->AddItem("推荐");
+    combo->AddItem("全部");
+    combo->AddItem("无");
+    combo->SetItemIndex(0);
+    combo->SetParent(&form);  // the window is made with the items
+    HWND h = combo->Handle();
+    EXPECT_EQ(SendMessageW(h, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_LT(combo->Height(), 40);  // the closed field, not the list
+    int changes = 0;
+    combo->OnChange = [&](TObject*) { ++changes; };
+    form.Show();
+    combo->SetFocus();
+    SendMessageW(h, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(changes, 1);
+    wchar_t text[16] = {};
+    GetWindowTextW(h, text, 16);
+    EXPECT_EQ(std::wstring(text), L"\u5168\u90E8");
+    // Moving the combo to another parent keeps its items.
+    auto* panel = new TPanel(&form);
+    panel->SetParent(&form);
+    combo->SetParent(nullptr);
+    combo->SetParent(panel);
+    EXPECT_EQ(SendMessageW(combo->Handle(), CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(combo->ItemIndex(), 1);
 }
 
 }  // namespace

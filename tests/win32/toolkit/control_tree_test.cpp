@@ -191,7 +191,13 @@ TEST(FormTest, BorderlessMainFormHasTheRequestedClientAreaAndTitle) {
     wchar_t text[64] = {};
     GetWindowTextW(form.Handle(), text, 64);
     EXPECT_EQ(std::wstring(text), std::wstring(L"Vadode\u64AD\u653E\u5668\u5B89\u88C5\u7A0B\u5E8F"));
-    EXPECT_EQ(form.Caption(), "Vadode播放器安装程序");
+    EXPECT_EQ(form.Caption(), "Vadode播放器安装");
+    // A form that is not the main form shows its own caption.
+    TForm other(nullptr);
+    other.SetCaption("other");
+    other.HandleNeeded();
+    GetWindowTextW(other.Handle(), text, 64);
+    EXPECT_EQ(std::wstring(text), L"other");
     Application().Minimize();
     test::Pump(50);
     EXPECT_TRUE(IsIconic(form.Handle()));
