@@ -30,8 +30,10 @@ bool TXPFileDB::DataExists(const std::string& key) { return Open().EntryExists(k
 
 std::unique_ptr<TMemoryStream> TXPFileDB::ReadData(const std::string& key) {
     TSelfFileClass& c = Open();
-    if (!DataExists(key)) return nullptr;
+    // One walk answers both whether the key is there and where: asking
+    // DataExists first would walk the same chain to the same record again.
     const int32_t offset = c.FindEntry(key);
+    if (offset == 0) return nullptr;
     c.ReadEntryRecord(offset);
     c.CheckStoredData();
     FDescriptor = c.ReadEntryDescriptor();
