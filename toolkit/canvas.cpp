@@ -17,10 +17,24 @@ RECT ToRECT(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 
 }  // namespace
 
-TCanvas::TCanvas() { InitializeCriticalSection(&lock_); }
+TCanvas::TCanvas() {
+    InitializeCriticalSection(&lock_);
+    pen_.OnReleasing = [this](TObject*) {
+        if (dc_) SelectObject(dc_, oldPen_);
+    };
+    brush_.OnReleasing = [this](TObject*) {
+        if (dc_) SelectObject(dc_, oldBrush_);
+    };
+    font_.OnReleasing = [this](TObject*) {
+        if (dc_) SelectObject(dc_, oldFont_);
+    };
+}
 
 TCanvas::~TCanvas() {
     ReleaseDC();
+    pen_.OnReleasing = nullptr;
+    brush_.OnReleasing = nullptr;
+    font_.OnReleasing = nullptr;
     DeleteCriticalSection(&lock_);
 }
 

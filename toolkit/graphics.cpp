@@ -16,6 +16,7 @@ void TGraphicsObject::Changed() {
 
 void TGraphicsObject::FreeHandle() {
     if (handle_) {
+        if (OnReleasing) OnReleasing(this);
         DeleteObject(handle_);
         handle_ = nullptr;
     }

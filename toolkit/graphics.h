@@ -23,6 +23,9 @@ public:
     ~TGraphicsObject() override { FreeHandle(); }
 
     TNotifyEvent OnChange;
+    // Raised just before the cached handle is freed (a canvas deselects it
+    // from its DC first: a selected GDI object must not be deleted).
+    TNotifyEvent OnReleasing;
 
 protected:
     void Changed();
