@@ -73,6 +73,19 @@ TWinControl* TWinControl::FromHandle(HWND h) {
     return h ? static_cast<TWinControl*>(GetPropW(h, kControlProp)) : nullptr;
 }
 
+TControl* TWinControl::FindControlAt(TPoint screen) {
+    HWND h = WindowFromPoint(POINT{screen.X, screen.Y});
+    // A window of a system control inside ours (the edit of a combo box).
+    TWinControl* w = nullptr;
+    for (; h && !(w = FromHandle(h)); h = GetParent(h)) {
+    }
+    if (!w) return nullptr;
+    POINT p{screen.X, screen.Y};
+    ::ScreenToClient(w->handle_, &p);
+    if (TControl* c = w->ControlAtPos(TPoint{p.x, p.y}, true)) return c;
+    return w;
+}
+
 HWND TWinControl::Handle() {
     if (!handle_) CreateHandle();
     return handle_;
@@ -191,11 +204,11 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (originalProc_) break;
             PaintDC(reinterpret_cast<HDC>(wParam));
             return 0;
-        case WM_WINDOWPOSCHANGED: {
-            LRESULT r = DefaultHandler(msg, wParam, lParam);
+        case WM_WINDOWPOSCHANGED:
+            // Bounds first, so that WM_SIZE (sent by the default handling)
+            // already sees the new size.
             SyncBoundsFromWindow();
-            return r;
-        }
+            break;
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:

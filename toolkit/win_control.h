@@ -42,6 +42,9 @@ public:
     void HandleNeeded() { Handle(); }
     // Finds the control that owns a window of ours.
     static TWinControl* FromHandle(HWND h);
+    // The control under a screen point: a graphic control (enabled or not)
+    // or the windowed control; nullptr over windows that are not ours.
+    static TControl* FindControlAt(TPoint screen);
 
     // --- Children ---
     int ControlCount() const { return static_cast<int>(controls_.size()); }

@@ -136,3 +136,39 @@ TEST_F(DispatchTest, HiddenOrRemovedControlIsNoLongerHit) {
 
 }  // namespace
 }  // namespace vd
+
+namespace vd {
+namespace {
+
+TEST_F(DispatchTest, ControlUnderAScreenPoint) {
+    POINT p{60, 30};
+    ClientToScreen(h, &p);
+    EXPECT_EQ(TWinControl::FindControlAt(TPoint{p.x, p.y}), probe);
+    probe->SetEnabled(false);  // disabled controls are found too
+    EXPECT_EQ(TWinControl::FindControlAt(TPoint{p.x, p.y}), probe);
+    p = POINT{5, 5};
+    ClientToScreen(h, &p);
+    EXPECT_EQ(TWinControl::FindControlAt(TPoint{p.x, p.y}), form);
+    EXPECT_EQ(TWinControl::FindControlAt(TPoint{-500, -500}), nullptr);
+}
+
+TEST(ResizeTest, SizeMessageSeesTheNewBounds) {
+    struct Sized : TCustomControl {
+        using TCustomControl::TCustomControl;
+        int seenWidth = -1;
+        LRESULT WndProc(UINT msg, WPARAM w, LPARAM l) override {
+            if (msg == WM_SIZE) seenWidth = Width();
+            return TCustomControl::WndProc(msg, w, l);
+        }
+    };
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto* c = new Sized(&form);
+    c->SetParent(&form);
+    c->HandleNeeded();
+    c->SetBounds(0, 0, 77, 20);
+    EXPECT_EQ(c->seenWidth, 77);
+}
+
+}  // namespace
+}  // namespace vd
