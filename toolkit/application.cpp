@@ -60,6 +60,20 @@ bool TApplication::IsTabKey(MSG& msg) {
     return true;
 }
 
+bool TApplication::IsDialogChar(MSG& msg) {
+    if (msg.message != WM_CHAR && msg.message != WM_SYSCHAR) return false;
+    TWinControl* c = TWinControl::FromHandle(msg.hwnd);
+    TForm* f = c ? c->ParentForm() : nullptr;
+    if (!f) return false;
+    // Characters the focused control takes itself (typing in an edit) stay
+    // with it; Alt+letter is always offered.
+    if (msg.message == WM_CHAR &&
+        (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+         (DLGC_WANTCHARS | DLGC_WANTALLKEYS)))
+        return false;
+    return f->DialogChar(static_cast<char32_t>(msg.wParam));
+}
+
 bool TApplication::ProcessMessage() {
     MSG msg;
     if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
@@ -68,7 +82,7 @@ bool TApplication::ProcessMessage() {
         return true;
     }
     try {
-        if (!IsTabKey(msg)) {
+        if (!IsTabKey(msg) && !IsDialogChar(msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }

@@ -66,6 +66,7 @@ public:
 private:
     bool ProcessMessage();
     bool IsTabKey(MSG& msg);
+    bool IsDialogChar(MSG& msg);
     void FreeReleased();
 
     std::string title_;

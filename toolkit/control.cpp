@@ -1,9 +1,28 @@
 #include "toolkit/control.h"
 
+#include <cwctype>
+
+#include "core/text.h"
 #include "toolkit/form.h"
 #include "toolkit/win_control.h"
 
 namespace vd {
+
+bool IsAccel(char32_t ch, const std::string& caption) {
+    std::u16string text = Utf8ToUtf16(caption);
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&') continue;
+        if (text[i + 1] == u'&') {
+            ++i;  // "&&" is a plain ampersand
+            continue;
+        }
+        char32_t a = text[i + 1], b = ch;
+        if (a < 128) a = static_cast<char32_t>(std::towupper(static_cast<wint_t>(a)));
+        if (b < 128) b = static_cast<char32_t>(std::towupper(static_cast<wint_t>(b)));
+        return a == b;
+    }
+    return false;
+}
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
     font_.OnChange = [this](TObject*) {

@@ -141,6 +141,13 @@ public:
     TMouseEvent OnMouseDown, OnMouseUp;
     TMouseMoveEvent OnMouseMove;
 
+    // A character offered to the whole form (an accelerator, or a key the
+    // focused control does not take itself); true when handled.
+    virtual bool DialogChar(char32_t ch) {
+        (void)ch;
+        return false;
+    }
+
     // Paints the control (graphic controls: on the canvas their parent
     // prepared, origin at the control's top-left, clipped to its bounds).
     virtual void Paint() {}
@@ -193,6 +200,10 @@ private:
     bool clicked_ = false;
     bool mouseInControl_ = false;
 };
+
+// Whether ch is the accelerator of a caption: the letter after a single '&'
+// (letter case ignored).
+bool IsAccel(char32_t ch, const std::string& caption);
 
 // A windowless control painted by its parent.
 class TGraphicControl : public TControl {

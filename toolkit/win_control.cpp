@@ -514,6 +514,13 @@ void TWinControl::SyncBoundsFromWindow() {
     StoreBounds(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
 }
 
+bool TWinControl::DialogChar(char32_t ch) {
+    std::vector<TControl*> list = controls_;
+    for (TControl* c : list)
+        if (c->Visible() && c->DialogChar(ch)) return true;
+    return false;
+}
+
 // --- Focus ---
 
 int TWinControl::TabOrder() const {

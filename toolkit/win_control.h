@@ -88,6 +88,9 @@ public:
     // clip rectangle of `canvas` (client coordinates).
     void PaintContent(TCanvas& canvas);
 
+    // Offers the character to the children in order.
+    bool DialogChar(char32_t ch) override;
+
     void SetVisible(bool v) override;
     void SetEnabled(bool v) override;
     void SetCaption(const std::string& s) override;

@@ -189,3 +189,48 @@ TEST(ComboBoxTest, DropDownListKeepsItemsAndReportsSelection) {
 
 }  // namespace
 }  // namespace vd
+
+namespace vd {
+namespace {
+
+TEST(DialogCharTest, AcceleratorsAndKeysTheFocusedControlDoesNotTake) {
+    EXPECT_TRUE(IsAccel(U'a', "&Accept"));
+    EXPECT_TRUE(IsAccel(U'B', "a&b"));
+    EXPECT_FALSE(IsAccel(U'a', "Accept"));
+    EXPECT_FALSE(IsAccel(U'b', "a&&b"));
+    EXPECT_TRUE(IsAccel(U'c', "a&&b&c"));
+
+    struct Box : TCustomControl {
+        using TCustomControl::TCustomControl;
+        std::u32string got;
+        bool DialogChar(char32_t ch) override {
+            if (!IsAccel(ch, Caption()) && !(ch == U' ' && Focused())) return false;
+            got += ch;
+            return true;
+        }
+    };
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto* box = new Box(&form);
+    box->SetParent(&form);
+    box->SetCaption("&Yes");
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    edit->SetTop(40);
+    form.Show();
+    box->SetFocus();
+    PostMessageW(box->Handle(), WM_CHAR, L' ', 1);
+    PostMessageW(box->Handle(), WM_SYSCHAR, L'y', 1);
+    PostMessageW(box->Handle(), WM_CHAR, L'q', 1);
+    Application().ProcessMessages();
+    EXPECT_EQ(box->got, U" y");
+    // Typing in the edit stays in the edit.
+    edit->SetFocus();
+    PostMessageW(edit->Handle(), WM_CHAR, L'y', 1);
+    Application().ProcessMessages();
+    EXPECT_EQ(edit->Text(), "y");
+    EXPECT_EQ(box->got, U" y");
+}
+
+}  // namespace
+}  // namespace vd
