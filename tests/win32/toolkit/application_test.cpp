@@ -234,3 +234,24 @@ TEST(DialogCharTest, AcceleratorsAndKeysTheFocusedControlDoesNotTake) {
 
 }  // namespace
 }  // namespace vd
+
+namespace vd {
+namespace {
+
+TEST(MemoTest, MultiLineTextAndReadOnly) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* memo = new TMemo(&form);
+    memo->SetParent(&form);
+    memo->SetText("一\r\ntwo\r\nthree");
+    EXPECT_EQ(memo->LineCount(), 3);
+    EXPECT_EQ(memo->Text(), "一\r\ntwo\r\nthree");
+    EXPECT_NE(GetWindowLongW(memo->Handle(), GWL_STYLE) & ES_MULTILINE, 0);
+    memo->SetReadOnly(true);
+    EXPECT_NE(GetWindowLongW(memo->Handle(), GWL_STYLE) & ES_READONLY, 0);
+    memo->SetSel(0, -1);
+    EXPECT_EQ(memo->SelLength(), static_cast<int>(std::wstring(L"\u4E00\r\ntwo\r\nthree").size()));
+}
+
+}  // namespace
+}  // namespace vd
