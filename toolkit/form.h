@@ -37,7 +37,10 @@ public:
     // Every focusable control, in tab order.
     std::vector<TWinControl*> TabSequence() const;
 
-    TNotifyEvent OnShow, OnHide, OnDestroy;
+    TNotifyEvent OnShow, OnHide;
+    // Raised by TForm's destructor, when a derived form's own members are
+    // already gone: a handler may only use what TForm itself holds.
+    TNotifyEvent OnDestroy;
     TCloseEvent OnClose;
 
 protected:
