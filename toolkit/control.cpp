@@ -128,7 +128,8 @@ void TControl::SetVisible(bool v) {
 }
 
 void TControl::VisibleChanged() {
-    if (!visible_ && mouseInControl_) DispatchMouseLeave();
+    // A control hidden under the mouse gets its leave when the parent next
+    // sees the mouse elsewhere (after any release still on its way to it).
     if (parent_ && align_ != TAlign::alNone) parent_->Realign();
 }
 

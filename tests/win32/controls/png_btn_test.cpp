@@ -288,6 +288,33 @@ TEST_F(PngBtnTest, CaptionIsDrawnOnlyWhenNotEmpty) {
     EXPECT_GT(countNonFrame(), 0);
 }
 
+TEST_F(PngBtnTest, HandlerThatSwapsButtonsLeavesTheHiddenOneNormal) {
+    // Next hides itself and shows Install in its place, as the wizard does.
+    auto* other = new TXPPngBtn(form);
+    other->SetParent(panel);
+    other->SetLeft(20);
+    other->SetTop(30);
+    TPngImage strip;
+    strip.SetImage(MakeStrip(10, 6));
+    other->SetPngImg(strip);
+    other->Hide();
+    btn->OnClick = [&](TObject*) {
+        btn->Hide();
+        other->Show();
+    };
+    Move(25, 33);
+    Mouse(h, WM_LBUTTONDOWN, 25, 33, MK_LBUTTON);
+    Mouse(h, WM_LBUTTONUP, 25, 33);
+    Move(26, 33);
+    EXPECT_EQ(other->FrameState(), sHover);
+    EXPECT_EQ(btn->FrameState(), sNormal);
+    EXPECT_EQ(Shown(), kFrame[1]);
+    // Back again: the first button shows normal until the mouse enters it.
+    other->Hide();
+    btn->Show();
+    EXPECT_EQ(Shown(), kFrame[0]);
+}
+
 TEST(PngViewTest, ShowsTheChosenFrameOrTheWholeImage) {
     TForm form(nullptr);
     form.SetBorderStyle(TFormBorderStyle::bsNone);
