@@ -17,14 +17,20 @@ public:
     // Wraps memory owned elsewhere (w * h * 4 bytes, bottom-up).
     TSurface(int w, int h, uint32_t* borrowed) : w_(w), h_(h), bits_(borrowed) {}
 
+    // A copy owns its pixels.
     TSurface(const TSurface& o) { *this = o; }
+    // Assignment copies the pixels. A surface that borrows memory of the
+    // same size keeps borrowing it and receives the pixels there, so a
+    // bitmap's view stays on the bitmap; any other surface takes memory of
+    // its own in the new size.
     TSurface& operator=(const TSurface& o) {
-        if (this != &o) {
-            Resize(o.w_, o.h_);
-            if (o.bits_ && bits_) std::memcpy(bits_, o.bits_, ByteSize());
-        }
+        if (this == &o) return *this;
+        if (!IsBorrowed() || w_ != o.w_ || h_ != o.h_) Resize(o.w_, o.h_);
+        if (o.bits_ && bits_) std::memcpy(bits_, o.bits_, ByteSize());
         return *this;
     }
+
+    bool IsBorrowed() const { return bits_ != nullptr && (own_.empty() || bits_ != own_.data()); }
 
     void Resize(int w, int h) {
         w_ = w > 0 ? w : 0;
