@@ -15,32 +15,19 @@ string(REGEX REPLACE ".*= \"([^\"]*)\".*" "\\1" VD_PORTAL_HOST "${vd_host_line}"
 # The resources of the setup program: manifest, string table, skin, package
 # and slides.
 set(VD_RES_DIR ${PROJECT_SOURCE_DIR}/res)
-set(vd_setup_package ${VD_PACKAGE_FILE})
-if(NOT EXISTS ${PROJECT_SOURCE_DIR}/tools/xpdb/CMakeLists.txt)
-  # Without the packer the build cannot make the package: an empty stand-in
-  # keeps the program buildable (installation then finds no entries).
-  message(STATUS "No package packer in this tree: VadodeSetup carries an empty package")
-  set(vd_setup_package ${CMAKE_CURRENT_BINARY_DIR}/empty-package.bin)
-  file(WRITE ${vd_setup_package} "")
-endif()
-set(VD_SETUP_PACKAGE ${vd_setup_package})
 configure_file(${VD_RES_DIR}/VadodeSetup.rc.in ${CMAKE_CURRENT_BINARY_DIR}/VadodeSetup.rc @ONLY)
 file(GLOB vd_skin_files ${VD_RES_DIR}/skin/*)
 file(GLOB vd_slide_files ${VD_RES_DIR}/slides/*)
 add_library(vd_setup_resources OBJECT ${CMAKE_CURRENT_BINARY_DIR}/VadodeSetup.rc)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/VadodeSetup.rc PROPERTIES
-  OBJECT_DEPENDS "${vd_setup_package};${vd_skin_files};${vd_slide_files};${VD_RES_DIR}/VadodeSetup.manifest;${VD_RES_DIR}/resource_ids.h")
-if(vd_setup_package STREQUAL VD_PACKAGE_FILE)
-  add_dependencies(vd_setup_resources vd_package_file)
-endif()
+  OBJECT_DEPENDS "${VD_PACKAGE_FILE};${vd_skin_files};${vd_slide_files};${VD_RES_DIR}/VadodeSetup.manifest;${VD_RES_DIR}/resource_ids.h")
+add_dependencies(vd_setup_resources vd_package_file)
 
 # VadodeSetup.exe: GUI subsystem, wWinMain, static.
-if(EXISTS ${PROJECT_SOURCE_DIR}/controls/CMakeLists.txt AND EXISTS ${PROJECT_SOURCE_DIR}/toolkit/CMakeLists.txt)
-  add_library(vd_wizard STATIC ${CMAKE_CURRENT_SOURCE_DIR}/uMain.cpp)
-  target_include_directories(vd_wizard PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(vd_wizard PUBLIC vd_installer_support vd_controls vd_toolkit vd_system vd_package
-                        vd_install_rules vd_core)
-  add_executable(VadodeSetup WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp $<TARGET_OBJECTS:vd_setup_resources>)
-  target_link_libraries(VadodeSetup PRIVATE vd_wizard)
-  target_link_options(VadodeSetup PRIVATE -municode)
-endif()
+add_library(vd_wizard STATIC ${CMAKE_CURRENT_SOURCE_DIR}/uMain.cpp)
+target_include_directories(vd_wizard PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(vd_wizard PUBLIC vd_installer_support vd_controls vd_toolkit vd_system vd_package
+                      vd_install_rules vd_core)
+add_executable(VadodeSetup WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp $<TARGET_OBJECTS:vd_setup_resources>)
+target_link_libraries(VadodeSetup PRIVATE vd_wizard)
+target_link_options(VadodeSetup PRIVATE -municode)
