@@ -1,11 +1,11 @@
 # Sourced by the scripts: starts a private Xvfb and exports DISPLAY.
-#   vd_start_xvfb      sets VD_XVFB_PID and DISPLAY
+#   vd_start_xvfb [WxH]  sets VD_XVFB_PID and DISPLAY (screen 1280x1024 by default)
 #   vd_stop_xvfb       stops it again (no-op when none was started)
 vd_start_xvfb() {
-  local n
+  local n size=${1:-1280x1024}
   for n in $(seq 90 160); do
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      Xvfb ":$n" -screen 0 "${size}x24" -br -nolisten tcp >/dev/null 2>&1 &
       VD_XVFB_PID=$!
       for _ in $(seq 1 50); do
         if [ -e "/tmp/.X11-unix/X$n" ]; then

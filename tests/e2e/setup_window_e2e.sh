@@ -36,29 +36,17 @@ fail() { say "FAIL: $*"; shot "failure" || true; exit 1; }
 export VD_WINEPREFIX=${VD_E2E_PREFIX:-$artefacts/prefix}
 export WINEPREFIX=$VD_WINEPREFIX
 
-xvfb_pid= setup_pid=
+# shellcheck source=../../scripts/lib/xvfb.sh
+. "$root/scripts/lib/xvfb.sh"
+VD_XVFB_PID= setup_pid=
 cleanup() {
   if [ -n "$setup_pid" ] && kill -0 "$setup_pid" 2>/dev/null; then kill "$setup_pid" 2>/dev/null || true; fi
   WINEPREFIX=$VD_WINEPREFIX wineserver -k >/dev/null 2>&1 || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  vd_stop_xvfb
 }
 trap cleanup EXIT
 
-start_xvfb() {
-  local n
-  for n in $(seq 150 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      Xvfb ":$n" -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -br -nolisten tcp >/dev/null 2>&1 &
-      xvfb_pid=$!
-      for _ in $(seq 1 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-      done
-    fi
-  done
-  return 1
-}
+start_xvfb() { vd_start_xvfb "${SCREEN_W}x${SCREEN_H}"; }
 
 shot() {
   import -display "$DISPLAY" -window root "$artefacts/$scenario-$1.png" 2>>"$log"
@@ -141,18 +129,7 @@ drag() {  # from x, y by dx, dy with button
 
 same_file() { cmp -s "$1" "$2"; }
 
-ensure_tools() {
-  local need=()
-  command -v xdotool >/dev/null 2>&1 || need+=(xdotool)
-  { command -v import && command -v convert; } >/dev/null 2>&1 || need+=(imagemagick)
-  command -v Xvfb >/dev/null 2>&1 || need+=(xvfb)
-  [ ${#need[@]} -eq 0 ] && return 0
-  say "installing ${need[*]}"
-  apt-get update -q >/dev/null
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${need[@]}" >/dev/null
-}
-
-ensure_tools || fail "could not install the tools of the run"
+"$root/scripts/setup" </dev/null || fail "could not install the tools of the run"
 start_xvfb || fail "could not start Xvfb"
 say "display $DISPLAY, prefix $WINEPREFIX"
 # Boot the prefix first so that its boot time does not count against the window.
