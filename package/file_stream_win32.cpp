@@ -3,16 +3,11 @@
 
 #include <windows.h>
 
-#include "core/text.h"
+#include "core/wide.h"
 #include "package/stream_errors.h"
 
 namespace vd {
 namespace {
-
-std::wstring Wide(const std::string& path) {
-    std::u16string w = Utf8ToUtf16(path);
-    return std::wstring(w.begin(), w.end());
-}
 
 std::string Describe(const std::string& what, const std::string& path) {
     return what + " \"" + path + "\" (error " + std::to_string(GetLastError()) + ")";

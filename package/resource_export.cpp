@@ -2,18 +2,9 @@
 
 #include <windows.h>
 
-#include "core/text.h"
+#include "core/wide.h"
 
 namespace vd {
-
-namespace {
-
-std::wstring Wide(const std::string& s) {
-  std::u16string u = Utf8ToUtf16(s);
-  return std::wstring(u.begin(), u.end());
-}
-
-}  // namespace
 
 bool ExportResource(const std::string& type, const std::string& name, const std::string& target) {
   if (type.empty() || name.empty() || target.empty()) return false;

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "system/wide.h"
+#include "core/wide.h"
 
 namespace vd {
 namespace {

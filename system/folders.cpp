@@ -5,7 +5,7 @@
 #include "core/text.h"
 #include "installer/rules/folder_layout.h"
 #include "system/registry.h"
-#include "system/wide.h"
+#include "core/wide.h"
 
 namespace vd {
 

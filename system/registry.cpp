@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "system/wide.h"
+#include "core/wide.h"
 
 namespace vd {
 namespace {

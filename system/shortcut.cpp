@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/text.h"
-#include "system/wide.h"
+#include "core/wide.h"
 
 namespace vd {
 namespace {

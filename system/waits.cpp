@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "system/message_pump.h"
-#include "system/wide.h"
+#include "core/wide.h"
 
 namespace vd {
 namespace {

@@ -2,16 +2,11 @@
 
 #include <vector>
 
-#include "core/text.h"
+#include "core/wide.h"
 #include "toolkit/graphic.h"
 
 namespace vd {
 namespace {
-
-std::wstring Wide(const std::string& s) {
-    std::u16string u = Utf8ToUtf16(s);
-    return std::wstring(u.begin(), u.end());
-}
 
 RECT ToRECT(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 

@@ -3,15 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/text.h"
+#include "core/wide.h"
 
 namespace vd {
 namespace {
-
-std::wstring Wide(const std::string& s) {
-    std::u16string u = Utf8ToUtf16(s);
-    return std::wstring(u.begin(), u.end());
-}
 
 int SubtreeSize(const TTreeNode* n) {
     int size = 1;

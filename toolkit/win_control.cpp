@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/text.h"
+#include "core/wide.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 
@@ -13,11 +14,6 @@ namespace {
 
 const wchar_t kControlProp[] = L"VdControl";
 const wchar_t kWindowClass[] = L"VdWindow";
-
-std::wstring Wide(const std::string& s) {
-    std::u16string u = Utf8ToUtf16(s);
-    return std::wstring(u.begin(), u.end());
-}
 
 void RegisterWindowClass(const std::wstring& name, WNDPROC proc) {
     WNDCLASSEXW existing{};

@@ -8,17 +8,15 @@
 #include <vector>
 
 #include "core/text.h"
+#include "core/wide.h"
 
 #if defined(VD_TEST_OPEN_PACKAGE)
 #include "package/xp_file_db.h"
 #endif
 
-namespace {
+using vd::Wide;
 
-std::wstring Wide(const std::string& s) {
-  std::u16string u = vd::Utf8ToUtf16(s);
-  return std::wstring(u.begin(), u.end());
-}
+namespace {
 
 // Host paths of the build reach Wine through its Z: drive.
 std::string HostPath(std::string unix_path) {

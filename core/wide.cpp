@@ -1,4 +1,4 @@
-#include "system/wide.h"
+#include "core/wide.h"
 
 #include "core/text.h"
 

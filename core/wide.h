@@ -1,4 +1,5 @@
 // UTF-8 <-> UTF-16 at the Win32 boundary (wchar_t is 16 bits on Windows).
+// Windows build only.
 #pragma once
 #include <string>
 #include <string_view>
