@@ -9,7 +9,7 @@
 
 #include "core/text.h"
 #include "system/folders.h"
-#include "system/wide.h"
+#include "core/wide.h"
 #include "tests/win32/system/test_support.h"
 
 namespace vd {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "system/wide.h"
+#include "core/wide.h"
 
 namespace vd {
 namespace {

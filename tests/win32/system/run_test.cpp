@@ -6,7 +6,7 @@
 
 #include "system/folders.h"
 #include "system/process.h"
-#include "system/wide.h"
+#include "core/wide.h"
 #include "tests/win32/system/test_support.h"
 
 namespace vd {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "system/folders.h"
-#include "system/wide.h"
+#include "core/wide.h"
 #include "tests/win32/system/test_support.h"
 
 namespace vd {

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "system/shortcut.h"
-#include "system/wide.h"
+#include "core/wide.h"
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 4) return 3;

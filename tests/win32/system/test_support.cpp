@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "core/text.h"
-#include "system/wide.h"
+#include "core/wide.h"
 
 namespace vd::test {
 
