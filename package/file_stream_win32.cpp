@@ -39,17 +39,29 @@ TFileStream::~TFileStream() {
     if (handle_) CloseHandle(H(handle_));
 }
 
+namespace {
+
+// An OVERLAPPED that names an absolute file position for a synchronous call.
+OVERLAPPED OverlappedAt(int64_t at) {
+    OVERLAPPED ov = {};
+    ov.Offset = static_cast<DWORD>(static_cast<uint64_t>(at) & 0xFFFFFFFFu);
+    ov.OffsetHigh = static_cast<DWORD>(static_cast<uint64_t>(at) >> 32);
+    return ov;
+}
+
+// One read or write moves at most 1 GiB.
+DWORD ChunkOf(int64_t left) { return left > (1 << 30) ? (1u << 30) : static_cast<DWORD>(left); }
+
+}  // namespace
+
 int64_t TFileStream::ReadAt(int64_t position, void* buffer, int64_t count) {
     if (position < 0 || count < 0) throw EReadError("Stream read error");
     auto* p = static_cast<char*>(buffer);
     int64_t done = 0;
     while (done < count) {
         int64_t at = position + done;
-        OVERLAPPED ov = {};
-        ov.Offset = static_cast<DWORD>(static_cast<uint64_t>(at) & 0xFFFFFFFFu);
-        ov.OffsetHigh = static_cast<DWORD>(static_cast<uint64_t>(at) >> 32);
-        int64_t left = count - done;
-        DWORD chunk = left > (1 << 30) ? (1u << 30) : static_cast<DWORD>(left);
+        OVERLAPPED ov = OverlappedAt(at);
+        DWORD chunk = ChunkOf(count - done);
         DWORD got = 0;
         if (!ReadFile(H(handle_), p + done, chunk, &got, &ov)) {
             if (GetLastError() == ERROR_HANDLE_EOF) break;
@@ -71,11 +83,8 @@ void TFileStream::WriteAt(int64_t position, const void* buffer, int64_t count) {
     int64_t done = 0;
     while (done < count) {
         int64_t at = position + done;
-        OVERLAPPED ov = {};
-        ov.Offset = static_cast<DWORD>(static_cast<uint64_t>(at) & 0xFFFFFFFFu);
-        ov.OffsetHigh = static_cast<DWORD>(static_cast<uint64_t>(at) >> 32);
-        int64_t left = count - done;
-        DWORD chunk = left > (1 << 30) ? (1u << 30) : static_cast<DWORD>(left);
+        OVERLAPPED ov = OverlappedAt(at);
+        DWORD chunk = ChunkOf(count - done);
         DWORD put = 0;
         if (!WriteFile(H(handle_), p + done, chunk, &put, &ov) || put == 0)
             throw EWriteError(Describe("Stream write error on", path_));
