@@ -16,27 +16,18 @@ test::TPixelRows Frame(TGroupBoxBorder border, bool topLineFull, bool caption) {
 }
 
 TEST(GroupBoxFrame, FullFrameClosedOrOpenOverTheCaption) {
-    const test::TPixelRows closed = {
-        "..............................",  //
-        "..............................",  //
-        "..............................",  //
-        "##############################",  //
-        "#............................#",  //
-        "#............................#",  //
-        "#............................#",  //
-        "#............................#",  //
-        "##############################",  //
-    };
-    EXPECT_EQ(Frame(brFull, false, false), closed);
-    EXPECT_EQ(Frame(brFull, true, false), closed);  // TopLineFull only matters with a caption
+    test::TPixelRows rows = test::BlankRows(30, 9);
+    rows[3] = rows[8] = std::string(30, '#');
+    for (int y = 4; y < 8; ++y) rows[y] = "#............................#";
+    EXPECT_EQ(Frame(brFull, false, false), rows);
+    EXPECT_EQ(Frame(brFull, true, false), rows);  // TopLineFull only matters with a caption
     // Open from L + 6 through L + tw + 12 = 20 (the end point is not drawn).
-    test::TPixelRows open = closed;
-    open[3] = "######...............#########";
-    EXPECT_EQ(Frame(brFull, false, true), open);
-    EXPECT_EQ(Frame(brFull, true, true), open);
+    rows[3] = "######...............#########";
+    EXPECT_EQ(Frame(brFull, false, true), rows);
+    EXPECT_EQ(Frame(brFull, true, true), rows);
 }
 
-TEST(GroupBoxFrame, TopLineOnly) {
+TEST(GroupBoxFrame, TopLineOnlyAndTheCaptionPlace) {
     test::TPixelRows rows = test::BlankRows(30, 9);
     rows[3] = "#############################.";  // stops short of R - 1
     EXPECT_EQ(Frame(brOnlyTopLine, false, false), rows);
@@ -44,13 +35,8 @@ TEST(GroupBoxFrame, TopLineOnly) {
     EXPECT_EQ(Frame(brOnlyTopLine, false, true), rows);
     rows[3] = ".#####...............#########";  // the short piece leaves L itself out
     EXPECT_EQ(Frame(brOnlyTopLine, true, true), rows);
-}
-
-TEST(GroupBoxFrame, LineHeightAndCaptionPlaceFollowTheClientBox) {
-    auto lines = GroupBoxFrameLines(brFull, false, false, TBox{2, 4, 40, 20}, 0, 13);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].front(), (TFramePoint{2, 4 + 6}));
-    EXPECT_EQ(lines[0][2], (TFramePoint{39, 19}));
+    // th div 2 below the client top; the caption 10 pixels in from each side.
+    EXPECT_EQ(GroupBoxFrameLines(brOnlyTopLine, false, false, TBox{2, 4, 40, 20}, 0, 13)[0][0], (TFramePoint{2, 10}));
     EXPECT_EQ(GroupBoxCaptionRect(TBox{0, 0, 185, 105}, 13), (TBox{10, 0, 175, 13}));
 }
 

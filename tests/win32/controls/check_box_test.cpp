@@ -16,10 +16,8 @@ using test::Rgb;
 using test::RgbOf;
 using test::RgbOfColor;
 
-const TColor kPanelColor = RGB(10, 20, 30);
+const uint32_t kBorder = RgbOf(144, 170, 181), kTick = RgbOf(67, 182, 5);
 const TColor kFill = RGB(60, 60, 60);
-
-uint32_t Sys(int index) { return RgbOfColor(GetSysColor(index)); }
 
 class CheckBoxTest : public ::testing::Test {
 protected:
@@ -31,23 +29,23 @@ protected:
         panel = new TXPPanel(form);
         panel->SetBevelOuter(TBevelCut::bvNone);
         panel->SetAlign(TAlign::alClient);
-        panel->SetColor(kPanelColor);
+        panel->SetColor(RGB(10, 20, 30));
         panel->SetParent(form);
-        a = NewBox(10, 10, "&Agree");
-        b = NewBox(10, 40, "&Boxes");
-    }
-    // Mouse, focus and hover need the window on the screen and active.
-    void ShowForm() {
-        form->Show();
-        test::Pump();
+        a = NewBox(10, 10, "&Agree", clicksA);
+        b = NewBox(10, 40, "&Boxes", clicksB);
     }
     void TearDown() override {
         ReleaseCapture();
         delete form;
         test::Pump();
     }
-    // A box in the wizard's stored look on the panel.
-    TXPCheckBox* NewBox(int left, int top, const std::string& caption) {
+    // Mouse, focus and hover need the window on the screen and active.
+    void ShowForm() {
+        form->Show();
+        test::Pump();
+    }
+    // A box in the wizard's stored look.
+    TXPCheckBox* NewBox(int left, int top, const std::string& caption, int& clicks) {
         auto* box = new TXPCheckBox(form);
         box->SetBounds(left, top, 212, 17);
         box->SetColor(clWhite);
@@ -56,33 +54,28 @@ protected:
         box->SetColorBorder(11905680);
         box->SetCaption(caption);
         box->SetParent(panel);
-        box->OnClick = [this, box](TObject*) { ++(box == a ? clicksA : clicksB); };
+        box->OnClick = [&clicks](TObject*) { ++clicks; };
         box->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) { ++mouseEvents; };
         box->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) { ++mouseEvents; };
         return box;
     }
-    static void Msg(TXPCheckBox* box, UINT msg, int x, int y, WPARAM keys = 0) {
+    static void Msg(TXPCheckBox* box, UINT msg, int x = 5, int y = 8, WPARAM keys = 0) {
         test::Mouse(box->Handle(), msg, x, y, keys);
     }
-    static void Click(TXPCheckBox* box, int x = 5, int y = 8) {
-        Msg(box, WM_MOUSEMOVE, x, y);
-        Msg(box, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
-        Msg(box, WM_LBUTTONUP, x, y);
+    static void Click(TXPCheckBox* box) {
+        Msg(box, WM_MOUSEMOVE);
+        Msg(box, WM_LBUTTONDOWN, 5, 8, MK_LBUTTON);
+        Msg(box, WM_LBUTTONUP);
     }
-    // The fill colour in the middle of the box (a pixel the tick leaves out).
-    static uint32_t BoxFill(TXPCheckBox* box) {
+    // The rendered box as rows: 'B' border, '#' tick, '.' fill, '?' other.
+    static test::TPixelRows BoxPixels(TXPCheckBox* box, uint32_t tick, uint32_t fill) {
         auto bmp = test::Render(*box);
         TRect r = box->BoxRect();
-        return Rgb(*bmp, r.Left + 5, r.Top + 1);
-    }
-    // The box as rows: 'B' border, '#' tick, '.' fill, '?' anything else.
-    static test::TPixelRows BoxPixels(TBitmap& bmp, const TRect& r, uint32_t border, uint32_t tick,
-                                      uint32_t fill) {
         test::TPixelRows rows = test::BlankRows(11, 11);
         for (int y = 0; y < 11; ++y)
             for (int x = 0; x < 11; ++x) {
-                uint32_t c = Rgb(bmp, r.Left + x, r.Top + y);
-                rows[y][x] = c == border ? 'B' : c == tick ? '#' : c == fill ? '.' : '?';
+                uint32_t c = Rgb(*bmp, r.Left + x, r.Top + y);
+                rows[y][x] = c == kBorder ? 'B' : c == tick ? '#' : c == fill ? '.' : '?';
             }
         return rows;
     }
@@ -93,18 +86,6 @@ protected:
         for (int i = 0; i < 11; ++i) rows[0][i] = rows[10][i] = rows[i][0] = rows[i][10] = 'B';
         return rows;
     }
-    // Bounding columns of pixels in `r` that are neither of the two colours.
-    static std::pair<int, int> InkColumns(TBitmap& bmp, const TRect& r, uint32_t bg1, uint32_t bg2) {
-        int lo = 1 << 30, hi = -1;
-        for (int y = r.Top; y < r.Bottom; ++y)
-            for (int x = r.Left; x < r.Right; ++x) {
-                uint32_t c = Rgb(bmp, x, y);
-                if (c == bg1 || c == bg2) continue;
-                lo = std::min(lo, x);
-                hi = std::max(hi, x);
-            }
-        return {lo, hi};
-    }
 
     TForm* form = nullptr;
     TXPPanel* panel = nullptr;
@@ -114,184 +95,134 @@ protected:
 
 TEST_F(CheckBoxTest, BoxTickAndBorderPixelsInEveryState) {
     ShowForm();
-    const uint32_t border = RgbOf(144, 170, 181), tick = RgbOf(67, 182, 5);
-    a->SetCaption("");
-    auto bmp = test::Render(*a);
-    EXPECT_EQ(BoxPixels(*bmp, a->BoxRect(), border, tick, 0xFFFFFF), ExpectedBox(false));
-    EXPECT_EQ(a->BoxRect(), (TRect{1, 3, 12, 14}));
-    EXPECT_EQ(Rgb(*bmp, 0, 3), 0xFFFFFFu);  // Color around the box
-    EXPECT_EQ(Rgb(*bmp, 12, 14), 0xFFFFFFu);
+    EXPECT_EQ(BoxPixels(a, kTick, 0xFFFFFF), ExpectedBox(false));
     a->SetChecked(true);
-    bmp = test::Render(*a);
-    EXPECT_EQ(BoxPixels(*bmp, a->BoxRect(), border, tick, 0xFFFFFF), ExpectedBox(true));
-
-    // Hot fills with ColorFocused, pressed with ColorDown.
+    EXPECT_EQ(BoxPixels(a, kTick, 0xFFFFFF), ExpectedBox(true));
     a->SetColorFocused(RGB(250, 240, 230));
-    Msg(a, WM_MOUSEMOVE, 5, 8);
-    ASSERT_TRUE(a->Hot());
-    EXPECT_EQ(BoxFill(a), RgbOf(250, 240, 230));
+    Msg(a, WM_MOUSEMOVE);
+    EXPECT_EQ(BoxPixels(a, kTick, RgbOf(250, 240, 230)), ExpectedBox(true));  // hot
     Msg(a, WM_LBUTTONDOWN, 5, 8, MK_LBUTTON);
-    bmp = test::Render(*a);
-    EXPECT_EQ(BoxPixels(*bmp, a->BoxRect(), border, tick, RgbOf(234, 244, 253)), ExpectedBox(true));
+    EXPECT_EQ(BoxPixels(a, kTick, RgbOf(234, 244, 253)), ExpectedBox(true));  // pressed
 }
 
-TEST_F(CheckBoxTest, ClickTogglesOnceAndRedrawsOnlyTheBox) {
+TEST_F(CheckBoxTest, ClickTogglesOnceRedrawsOnlyTheBoxAndOtherButtonsDoNothing) {
     ShowForm();
     RECT r;
     ASSERT_FALSE(GetUpdateRect(a->Handle(), &r, FALSE));
+    for (UINT m : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP}) Msg(a, m);
+    EXPECT_FALSE(a->Checked() || a->Pressed());
+    EXPECT_EQ(mouseEvents, 0);
     Click(a);
     EXPECT_TRUE(a->Checked());
     EXPECT_EQ(clicksA, 1);
     EXPECT_EQ(mouseEvents, 2);
     EXPECT_TRUE(a->Focused());
-    EXPECT_EQ(GetCapture(), nullptr);
     ASSERT_TRUE(GetUpdateRect(a->Handle(), &r, FALSE));
     EXPECT_EQ((TRect{r.left, r.top, r.right, r.bottom}), a->BoxRect());
-    // The same value again raises nothing.
-    a->SetChecked(true);
+    a->SetChecked(true);  // the same value raises nothing
     EXPECT_EQ(clicksA, 1);
-    // A quick second press counts as a press: the box toggles back.
+    // A quick second press is a press like any other.
     Msg(a, WM_LBUTTONDBLCLK, 5, 8, MK_LBUTTON);
-    Msg(a, WM_LBUTTONUP, 5, 8);
+    Msg(a, WM_LBUTTONUP);
     EXPECT_FALSE(a->Checked());
     EXPECT_EQ(clicksA, 2);
-    EXPECT_EQ(clicksB, 0);
 }
 
-TEST_F(CheckBoxTest, OtherButtonsDoNothing) {
+TEST_F(CheckBoxTest, OneHotBoxHandedOverCooledByTheTimerAndByFocusLoss) {
     ShowForm();
-    Msg(a, WM_MOUSEMOVE, 5, 8);
-    for (UINT m : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP}) Msg(a, m, 5, 8);
-    EXPECT_FALSE(a->Checked());
-    EXPECT_FALSE(a->Pressed());
-    EXPECT_EQ(clicksA, 0);
-    EXPECT_EQ(mouseEvents, 0);
-    EXPECT_EQ(GetCapture(), nullptr);
-}
-
-TEST_F(CheckBoxTest, OneHotBoxHandedOverAndCooledWithinATimerPeriod) {
-    ShowForm();
-    Msg(a, WM_MOUSEMOVE, 5, 8);
+    Msg(a, WM_MOUSEMOVE);
     ASSERT_TRUE(a->Hot());
-    EXPECT_EQ(TXPCheckBox::HotBox(), a);
-    ASSERT_NE(TXPCheckBox::HoverTimer(), nullptr);
     EXPECT_TRUE(TXPCheckBox::HoverTimer()->Running());
     EXPECT_EQ(TXPCheckBox::HoverTimer()->Interval(), 100u);
-    // Straight onto the other box: handed over at once, no tick needed.
-    Msg(b, WM_MOUSEMOVE, 5, 8);
+    Msg(b, WM_MOUSEMOVE);  // straight onto the other box: no tick needed
     EXPECT_FALSE(a->Hot());
     EXPECT_TRUE(b->Hot());
     EXPECT_EQ(TXPCheckBox::HotBox(), b);
-    // The cursor leaves without another message: the tick cools the box.
-    test::Pump(60);
-    EXPECT_TRUE(b->Hot());
-    SetCursorPos(0, 0);
+    SetCursorPos(0, 0);  // leaves without another message
     test::Pump(250);
     EXPECT_FALSE(b->Hot());
-    EXPECT_EQ(TXPCheckBox::HotBox(), nullptr);
     EXPECT_FALSE(TXPCheckBox::HoverTimer()->Running());
-    EXPECT_EQ(BoxFill(b), 0xFFFFFFu);
-}
-
-TEST_F(CheckBoxTest, FocusLossCoolsTheBoxAndTheMouseWarmsItAgain) {
-    ShowForm();
+    EXPECT_EQ(BoxPixels(b, kTick, 0xFFFFFF), ExpectedBox(false));
+    // Losing the focus cools the box under the cursor; the mouse warms it again.
     Click(a);
-    ASSERT_TRUE(a->Hot());
-    b->SetFocus();  // the cursor stays over a
+    b->SetFocus();
     EXPECT_FALSE(a->Hot());
-    EXPECT_EQ(TXPCheckBox::HotBox(), nullptr);
     Msg(a, WM_MOUSEMOVE, 6, 8);
     EXPECT_TRUE(a->Hot());
-    EXPECT_EQ(TXPCheckBox::HotBox(), a);
 }
 
 TEST_F(CheckBoxTest, ReleaseAfterDraggingOutsideTogglesAndANeverHotBoxDoesNot) {
     ShowForm();
-    Msg(a, WM_MOUSEMOVE, 5, 8);
+    Msg(a, WM_MOUSEMOVE);
     Msg(a, WM_LBUTTONDOWN, 5, 8, MK_LBUTTON);
     Msg(a, WM_MOUSEMOVE, -40, 30, MK_LBUTTON);  // captured: still ours
     test::Pump(250);                            // ticks pass; pressed stays hot
-    EXPECT_TRUE(a->Hot());
     Msg(a, WM_LBUTTONUP, -40, 30);
     EXPECT_TRUE(a->Checked());
-    EXPECT_EQ(clicksA, 1);
     test::Pump(250);
     EXPECT_FALSE(a->Hot());
-
-    // Press and release without a move over the box first.
     SetCursorPos(0, 0);
     SendMessageW(b->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 8));
     SendMessageW(b->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 8));
     EXPECT_FALSE(b->Checked());
-    EXPECT_TRUE(b->Focused());  // the press took the focus all the same
+    EXPECT_TRUE(b->Focused());
 }
 
 TEST_F(CheckBoxTest, SpaceAndAccelerator) {
     ShowForm();
     a->SetFocus();
     PostMessageW(a->Handle(), WM_CHAR, L' ', 1);
-    Application().ProcessMessages();
-    EXPECT_TRUE(a->Checked());
-    EXPECT_FALSE(b->Checked());  // Space goes to the focused box only
     PostMessageW(a->Handle(), WM_SYSCHAR, L'b', 1);
     Application().ProcessMessages();
+    EXPECT_TRUE(a->Checked());
     EXPECT_TRUE(b->Checked());
     EXPECT_TRUE(b->Focused());
-    EXPECT_EQ(clicksB, 1);
-    // A disabled box takes neither its accelerator nor Space.
-    a->SetEnabled(false);
+    a->SetEnabled(false);  // a disabled box takes neither
     PostMessageW(b->Handle(), WM_SYSCHAR, L'a', 1);
     Application().ProcessMessages();
-    EXPECT_TRUE(a->Checked());
     EXPECT_EQ(clicksA, 1);
+    EXPECT_EQ(clicksB, 1);
 }
 
 TEST_F(CheckBoxTest, DisabledCheckedBoxIsGreyEmbossedAndDead) {
     ShowForm();
     a->SetColor(kFill);
     a->SetChecked(true);
-    Msg(a, WM_MOUSEMOVE, 5, 8);
+    Msg(a, WM_MOUSEMOVE);
     a->SetEnabled(false);
-    EXPECT_FALSE(a->Hot());
     EXPECT_EQ(TXPCheckBox::HotBox(), nullptr);
+    const uint32_t shadow = RgbOfColor(GetSysColor(COLOR_BTNSHADOW));
+    const uint32_t highlight = RgbOfColor(GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(BoxPixels(a, shadow, RgbOfColor(kFill)), ExpectedBox(true));
+    // Caption: a highlight copy under a shadow copy.
     auto bmp = test::Render(*a);
-    const uint32_t shadow = Sys(COLOR_BTNSHADOW), highlight = Sys(COLOR_BTNHIGHLIGHT);
-    EXPECT_EQ(BoxPixels(*bmp, a->BoxRect(), RgbOf(144, 170, 181), shadow, RgbOfColor(kFill)),
-              ExpectedBox(true));
-    // Caption: highlight copy one pixel right and down, then the shadow copy.
-    int shadowInk = 0, embossed = 0;
-    for (int y = 1; y < 16; ++y)
-        for (int x = 16; x < 211; ++x)
-            if (Rgb(*bmp, x, y) == shadow) {
-                ++shadowInk;
-                if (Rgb(*bmp, x + 1, y + 1) == highlight || Rgb(*bmp, x + 1, y + 1) == shadow) ++embossed;
-            }
-    EXPECT_GT(shadowInk, 10);
-    EXPECT_GT(embossed, shadowInk / 2);
-    // Messages that still reach the window change nothing.
-    Click(a);
+    int ink[2] = {0, 0};
+    for (int y = 1; y < 17; ++y)
+        for (int x = 16; x < 212; ++x) {
+            ink[0] += Rgb(*bmp, x, y) == shadow;
+            ink[1] += Rgb(*bmp, x, y) == highlight;
+        }
+    EXPECT_GT(ink[0], 10);
+    EXPECT_GT(ink[1], 5);
+    Click(a);  // messages that still reach the window change nothing
     EXPECT_TRUE(a->Checked());
     EXPECT_EQ(mouseEvents, 0);
 }
 
 TEST_F(CheckBoxTest, RightLayoutFromTheReadingDirection) {
     a->SetColor(kFill);
-    auto bmp = test::Render(*a);
-    auto ink = InkColumns(*bmp, TRect{13, 0, 212, 17}, RgbOfColor(kFill), RgbOfColor(kFill));
-    EXPECT_GE(ink.first, 16);
     a->SetBiDiMode(TBiDiMode::bdRightToLeft);
     EXPECT_EQ(a->Layout(), checkboxRight);
-    bmp = test::Render(*a);
+    auto bmp = test::Render(*a);
     EXPECT_EQ(a->BoxRect(), (TRect{200, 3, 211, 14}));
-    EXPECT_EQ(Rgb(*bmp, 200, 8), RgbOf(144, 170, 181));
-    EXPECT_EQ(Rgb(*bmp, 210, 8), RgbOf(144, 170, 181));
+    EXPECT_EQ(Rgb(*bmp, 210, 8), kBorder);
     EXPECT_EQ(Rgb(*bmp, 211, 8), RgbOfColor(kFill));  // 1 pixel from the right edge
-    // The caption ends before W - 16, right-aligned.
-    ink = InkColumns(*bmp, TRect{0, 0, 199, 17}, RgbOfColor(kFill), RgbOfColor(kFill));
-    EXPECT_LE(ink.second, 195);
-    EXPECT_GE(ink.second, 188);
-    a->SetBiDiMode(TBiDiMode::bdLeftToRight);
-    EXPECT_EQ(a->Layout(), checkboxLeft);
+    int right = -1;  // the caption is right-aligned and ends before W - 16
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 199; ++x)
+            if (Rgb(*bmp, x, y) != RgbOfColor(kFill)) right = std::max(right, x);
+    EXPECT_LE(right, 195);
+    EXPECT_GE(right, 188);
 }
 
 TEST_F(CheckBoxTest, TransparentBoxShowsTheSkinnedPanel) {
@@ -303,39 +234,31 @@ TEST_F(CheckBoxTest, TransparentBoxShowsTheSkinnedPanel) {
     a->SetTransparent(true);
     auto bmp = test::Render(*a);
     for (int x : {0, 12, 50, 211})
-        for (int y : {0, 2, 16}) {
-            int px = (a->Left() + x) % 7, py = (a->Top() + y) % 5;
-            ASSERT_EQ(Rgb(*bmp, x, y), RgbOf(px * 30, py * 40, 90)) << x << "," << y;
-        }
-    EXPECT_EQ(Rgb(*bmp, 1, 3), RgbOf(144, 170, 181));  // the box itself stays
-    EXPECT_EQ(Rgb(*bmp, 6, 4), 0xFFFFFFu);
+        for (int y : {0, 2, 16})
+            ASSERT_EQ(Rgb(*bmp, x, y), RgbOf((a->Left() + x) % 7 * 30, (a->Top() + y) % 5 * 40, 90)) << x << "," << y;
+    EXPECT_EQ(BoxPixels(a, kTick, 0xFFFFFF), ExpectedBox(false));
 }
 
 TEST_F(CheckBoxTest, AdvancedColoursFollowTheParent) {
     auto sys = [](int i) -> uint32_t { return GetSysColor(i); };
     a->SetUseAdvColors(true);
     EXPECT_TRUE(a->ParentColor());
-    EXPECT_EQ(a->Color(), kPanelColor);
-    EXPECT_EQ(a->ColorBorder(), ShiftColorLightness(kPanelColor, 0, 50, TLightnessShift::Darker, sys));
     panel->SetColor(RGB(200, 220, 240));
-    EXPECT_EQ(a->ColorFocused(),
-              ShiftColorLightness(RGB(200, 220, 240), 0, 10, TLightnessShift::Lighter, sys));
+    EXPECT_EQ(a->ColorFocused(), ShiftColorLightness(RGB(200, 220, 240), 0, 10, TLightnessShift::Lighter, sys));
     EXPECT_EQ(a->ColorDown(), ShiftColorLightness(RGB(200, 220, 240), 0, 10, TLightnessShift::Darker, sys));
+    EXPECT_EQ(a->ColorBorder(), ShiftColorLightness(RGB(200, 220, 240), 0, 50, TLightnessShift::Darker, sys));
 }
 
 TEST(CheckBoxTimerTest, DefaultsAndOneTimerFromTheFirstBoxToTheLast) {
     ASSERT_EQ(TXPCheckBox::HoverTimer(), nullptr);
     auto* first = new TXPCheckBox(nullptr);
     EXPECT_EQ(first->Width(), 121);
-    EXPECT_EQ(first->Height(), 17);
-    EXPECT_TRUE(first->TabStop());
-    EXPECT_TRUE(first->ParentColor());
+    EXPECT_TRUE(first->TabStop() && first->ParentColor());
     EXPECT_EQ(first->ColorBorder(), 15902253);
     TTimer* t = TXPCheckBox::HoverTimer();
     ASSERT_NE(t, nullptr);
     EXPECT_FALSE(t->Running());
     auto* second = new TXPCheckBox(nullptr);
-    EXPECT_EQ(TXPCheckBox::HoverTimer(), t);
     delete first;
     EXPECT_EQ(TXPCheckBox::HoverTimer(), t);
     delete second;
