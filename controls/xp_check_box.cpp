@@ -13,7 +13,7 @@ int g_boxCount = 0;
 TCheckBoxHover g_hover;
 TXPCheckBox* g_hotBox = nullptr;  // the box g_hover's owner belongs to
 
-uint32_t SysColor(int index) { return GetSysColor(index); }
+uint32_t LookupSysColor(int index) { return GetSysColor(index); }
 
 TAdvColors ClampAdv(TAdvColors n) { return std::clamp(n, 0, 100); }
 
@@ -108,9 +108,9 @@ void TXPCheckBox::SetUseAdvColors(bool v) {
 
 void TXPCheckBox::CalcAdvColors() {
     if (!useAdvColors_) return;
-    colorFocused_ = ShiftColorLightness(Color(), colorFocused_, advFocused_, TLightnessShift::Lighter, SysColor);
-    colorDown_ = ShiftColorLightness(Color(), colorDown_, advDown_, TLightnessShift::Darker, SysColor);
-    colorBorder_ = ShiftColorLightness(Color(), colorBorder_, advBorder_, TLightnessShift::Darker, SysColor);
+    colorFocused_ = ShiftColorLightness(Color(), colorFocused_, advFocused_, TLightnessShift::Lighter, LookupSysColor);
+    colorDown_ = ShiftColorLightness(Color(), colorDown_, advDown_, TLightnessShift::Darker, LookupSysColor);
+    colorBorder_ = ShiftColorLightness(Color(), colorBorder_, advBorder_, TLightnessShift::Darker, LookupSysColor);
 }
 
 void TXPCheckBox::ColorChanged() {

@@ -8,7 +8,7 @@
 namespace vd {
 namespace {
 
-uint32_t SysColor(int index) { return GetSysColor(index); }
+uint32_t LookupSysColor(int index) { return GetSysColor(index); }
 
 }  // namespace
 
@@ -56,7 +56,7 @@ void TXPGroupBox::SetUseAdvColors(bool v) {
 
 void TXPGroupBox::CalcAdvColors() {
     if (!useAdvColors_) return;
-    colorBorder_ = ShiftColorLightness(Color(), colorBorder_, advBorder_, TLightnessShift::Darker, SysColor);
+    colorBorder_ = ShiftColorLightness(Color(), colorBorder_, advBorder_, TLightnessShift::Darker, LookupSysColor);
 }
 
 void TXPGroupBox::ColorChanged() {
