@@ -13,6 +13,7 @@ constexpr TColor clHighlight = static_cast<TColor>(0xFF00000Du);
 constexpr TColor clBtnFace = static_cast<TColor>(0xFF00000Fu);
 constexpr TColor clBtnShadow = static_cast<TColor>(0xFF000010u);
 constexpr TColor clGrayText = static_cast<TColor>(0xFF000011u);
+constexpr TColor clBtnHighlight = static_cast<TColor>(0xFF000014u);
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;

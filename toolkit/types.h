@@ -43,6 +43,8 @@ using TShiftState = uint16_t;
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Reading direction of a control's text.
+enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 class TObject {
 public:

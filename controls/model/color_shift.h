@@ -20,6 +20,9 @@ inline bool operator==(const THsl& a, const THsl& b) {
 THsl RgbToHsl(TColor rgb);
 TColor HslToRgb(const THsl& hsl);
 
+// An amount of lightness shift, 0..100 (the controls clamp what they store).
+using TAdvColors = int;
+
 enum class TLightnessShift { Lighter, Darker };
 
 // Amount 0 gives `fallback` unchanged. Otherwise the lightness of `base`

@@ -1,0 +1,132 @@
+#include "controls/xp_group_box.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "toolkit/paint_parent.h"
+
+namespace vd {
+namespace {
+
+uint32_t LookupSysColor(int index) { return GetSysColor(index); }
+
+}  // namespace
+
+TXPGroupBox::TXPGroupBox(TComponent* owner) : TCustomControl(owner) {
+    SetControlStyle(ControlStyle() | csAcceptsControls | csOpaque);
+    // The window's paint composes the whole picture off screen and copies
+    // it in one step.
+    SetDoubleBuffered(true);
+    SetBounds(0, 0, 185, 105);
+}
+
+void TXPGroupBox::SetTransparent(bool v) {
+    transparent_ = v;
+    Invalidate();
+}
+
+void TXPGroupBox::SetColorBorder(TColor c) {
+    colorBorder_ = c;
+    Invalidate();
+}
+
+void TXPGroupBox::SetBorder(TGroupBoxBorder b) {
+    border_ = b;
+    Invalidate();
+}
+
+void TXPGroupBox::SetTopLineFull(bool v) {
+    topLineFull_ = v;
+    Invalidate();
+}
+
+void TXPGroupBox::SetAdvColorBorder(TAdvColors n) {
+    advBorder_ = std::clamp(n, 0, 100);
+    CalcAdvColors();
+    Invalidate();
+}
+
+void TXPGroupBox::SetUseAdvColors(bool v) {
+    if (v == useAdvColors_) return;
+    useAdvColors_ = v;
+    SetParentColor(v);
+    CalcAdvColors();
+    Invalidate();
+}
+
+void TXPGroupBox::CalcAdvColors() {
+    if (!useAdvColors_) return;
+    colorBorder_ = ShiftColorLightness(Color(), colorBorder_, advBorder_, TLightnessShift::Darker, LookupSysColor);
+}
+
+void TXPGroupBox::ColorChanged() {
+    CalcAdvColors();
+    TCustomControl::ColorChanged();
+}
+
+bool TXPGroupBox::DialogChar(char32_t ch) {
+    if (IsAccel(ch, Caption()) && CanFocus()) {
+        SetFocus();
+        return true;
+    }
+    return TCustomControl::DialogChar(ch);
+}
+
+void TXPGroupBox::Paint() {
+    TCanvas& c = Canvas();
+    const TRect cr = ClientRect();
+    if (transparent_) {
+        PaintParentBehind(*this, c);
+    } else {
+        c.Brush().SetStyle(TBrushStyle::bsSolid);
+        c.Brush().SetColor(Color());
+        c.FillRect(cr);
+    }
+    c.Font().Assign(Font());
+    const std::string text = Caption();
+    // Without a caption the line still sits at half the font's text height.
+    const TPoint ext = c.TextExtent(text.empty() ? std::string("0") : text);
+    const int tw = text.empty() ? 0 : ext.X, th = ext.Y;
+    const TBox client{cr.Left, cr.Top, cr.Right, cr.Bottom};
+
+    c.Pen().SetStyle(TPenStyle::psSolid);
+    c.Pen().SetWidth(1);
+    c.Pen().SetColor(colorBorder_);
+    for (const TFramePolyline& line : GroupBoxFrameLines(border_, topLineFull_, !text.empty(), client, tw, th)) {
+        std::vector<TPoint> pts;
+        for (const TFramePoint& p : line) pts.push_back(TPoint{p.X, p.Y});
+        c.Polyline(pts.data(), static_cast<int>(pts.size()));
+    }
+
+    if (text.empty()) return;
+    const TBox t = GroupBoxCaptionRect(client, th);
+    TRect r{t.Left, t.Top, t.Right, t.Bottom};
+    const unsigned flags = DT_SINGLELINE | DT_LEFT;
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    if (!Enabled()) {
+        TRect shadow = r.Offset(1, 1);
+        c.Font().SetColor(clBtnHighlight);
+        c.DrawText(text, shadow, flags);
+        c.Font().SetColor(clBtnShadow);
+    }
+    c.DrawText(text, r, flags);
+}
+
+LRESULT TXPGroupBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_SYSCOLORCHANGE:
+            CalcAdvColors();
+            Invalidate();
+            break;
+        case WM_WINDOWPOSCHANGED: {
+            LRESULT r = TCustomControl::WndProc(msg, wParam, lParam);
+            if (transparent_) Invalidate();
+            return r;
+        }
+        default:
+            break;
+    }
+    return TCustomControl::WndProc(msg, wParam, lParam);
+}
+
+}  // namespace vd
