@@ -10,7 +10,7 @@
 #include "package/resource_export.h"
 #include "res/resource_ids.h"
 #include "system/folders.h"
-#include "system/startup_facts.h"
+#include "installer/startup_facts.h"
 #include "toolkit/application.h"
 #include "toolkit/label.h"
 #include "toolkit/png_image.h"

@@ -1,7 +1,7 @@
 #include "installer/rules/startup_folders.h"
 
 #include "core/text.h"
-#include "installer/rules/folder_layout.h"
+#include "core/folder_layout.h"
 
 namespace vd {
 
