@@ -30,18 +30,12 @@ TEST(PageTable, SharedPlacesHoldOneVisibleButton) {
     EXPECT_EQ(PageRule(-1), nullptr);
 }
 
-TEST(PageTable, NoWayBackOnceInstallingAndActions) {
-    for (int p = piProcess; p <= piFileRelation; ++p) {
-        EXPECT_TRUE(PageRule(p)->buttons[pbPrev].disable) << p;
-        EXPECT_EQ(PageRule(p)->buttons[pbPrev].visibility, TButtonVisibility::bvAsBefore) << p;
-    }
-    EXPECT_TRUE(PageRule(piProcess)->buttons[pbInstall].disable);
+TEST(PageTable, NoWayBackOnceInstallingAndTheEntryActions) {
+    for (int p = piProcess; p <= piFileRelation; ++p) EXPECT_TRUE(PageRule(p)->buttons[pbPrev].disable) << p;
     EXPECT_TRUE(InBarShown(PageRule(piProcess)->buttons[pbCancel]));
     EXPECT_EQ(PageRule(piInstallPath)->action, TPageAction::paInstallPathChecks);
-    EXPECT_EQ(PageRule(piFileRelation)->action, TPageAction::paDeleteSlideFiles);
     EXPECT_EQ(PageRule(piFinished)->action, TPageAction::paApplyAssociations);
-    EXPECT_TRUE(PageRule(piFinished)->actionFirst);
-    EXPECT_FALSE(PageRule(piInstallPath)->actionFirst);
+    EXPECT_TRUE(PageRule(piFinished)->actionFirst);  // before page 4 shows
 }
 
 TEST(InstallLocation, BrowsedFolderAndLabel) {

@@ -12,6 +12,7 @@
 #include "core/wide.h"
 #include "system/folders.h"
 #include "system/message_pump.h"
+#include "tests/win32/installer/installer_test_util.h"
 #include "tests/win32/system/test_support.h"
 
 namespace vd {
@@ -23,24 +24,6 @@ std::string ContentOf(const std::string& name) {
     size_t size = 7 + name.size() * (name == "ZarIrovid.exe" ? 20000 : 37);
     for (size_t i = 0; i < size; ++i) s.push_back(static_cast<char>(name[i % name.size()] + i / 251));
     return s;
-}
-
-std::string ReadAll(const std::string& path) {
-    HANDLE f = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string out(GetFileSize(f, nullptr), '\0');
-    DWORD got = 0;
-    if (!out.empty()) ReadFile(f, &out[0], static_cast<DWORD>(out.size()), &got, nullptr);
-    CloseHandle(f);
-    return out;
-}
-
-void WriteAll(const std::string& path, const std::string& bytes) {
-    HANDLE f = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
-    DWORD put = 0;
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
-    CloseHandle(f);
 }
 
 // A package of the player's files without "wmv.ico".
@@ -101,9 +84,9 @@ TEST(DataExtractor, WalksAllTablesSkippingWhatCannotBeWritten) {
     // stands where the skin folder should be made.
     ForceFolder(host.folders.installDir);
     ForceFolder(host.folders.userDataDir);
-    WriteAll(host.folders.installDir + "VidOV.exe", "older version");
-    WriteAll(host.folders.installDir + "VezaZU.dll", "locked");
-    WriteAll(host.folders.userDataDir + "skin", "in the way");
+    test::WriteFileText(host.folders.installDir + "VidOV.exe", "older version");
+    test::WriteFileText(host.folders.installDir + "VezaZU.dll", "locked");
+    test::WriteFileText(host.folders.userDataDir + "skin", "in the way");
     HANDLE lock = CreateFileW(Wide(host.folders.installDir + "VezaZU.dll").c_str(), GENERIC_READ, 0, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
@@ -137,13 +120,13 @@ TEST(DataExtractor, WalksAllTablesSkippingWhatCannotBeWritten) {
         const std::string name = f.name;
         const std::string path = TargetFolderPath(f.folder, host.folders) + name;
         if (name == "wmv.ico" || name == "default.skn")
-            EXPECT_EQ(ReadAll(path), "<missing>") << name;
+            EXPECT_EQ(test::ReadFileText(path), "<missing>") << name;
         else if (name == "VezaZU.dll")
-            EXPECT_EQ(ReadAll(path), "locked");
+            EXPECT_EQ(test::ReadFileText(path), "locked");
         else
-            EXPECT_EQ(ReadAll(path), ContentOf(name)) << name;
+            EXPECT_EQ(test::ReadFileText(path), ContentOf(name)) << name;
     }
-    EXPECT_EQ(ReadAll(host.folders.userDataDir + "skin"), "in the way");
+    EXPECT_EQ(test::ReadFileText(host.folders.userDataDir + "skin"), "in the way");
     for (TTargetFolder folder : {tfInstall, tfProfiles, tfCodecs, tfIcons})
         EXPECT_EQ(CountTemporaries(TargetFolderPath(folder, host.folders)), 0);
 }
