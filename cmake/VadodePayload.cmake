@@ -1,7 +1,9 @@
 # The package file the installer carries ("vedaruv.bin", mark "m_install"),
 # packed at build time with the host `xpdb` from the payload folder chosen at
 # configure time (VD_PAYLOAD_DIR), or from the demo payload that the host
-# `mkpayload` writes (profile VD_PAYLOAD_PROFILE).
+# `mkpayload` writes (profile VD_PAYLOAD_PROFILE). The demo payload's
+# "ZarIrovid.exe" and "UnInstall.exe" are the stand-in programs of this build
+# (tools/standins), handed to `mkpayload` by path.
 #
 # Gives: target vd_package_file, variable VD_PACKAGE_FILE.
 # Host tools are built natively in <build>/host-tools by a nested CMake run.
@@ -33,8 +35,12 @@ else()
   set(vd_payload_folder ${CMAKE_BINARY_DIR}/payload/demo-${VD_PAYLOAD_PROFILE})
   add_custom_command(
     OUTPUT ${vd_payload_folder}/order.txt
-    COMMAND ${VD_HOST_MKPAYLOAD} --profile ${VD_PAYLOAD_PROFILE} ${vd_payload_folder}
+    COMMAND ${VD_HOST_MKPAYLOAD} --profile ${VD_PAYLOAD_PROFILE}
+            --program ZarIrovid.exe=$<TARGET_FILE:vd_standin_player>
+            --program UnInstall.exe=$<TARGET_FILE:vd_standin_uninstaller>
+            ${vd_payload_folder}
     DEPENDS vd_host_tools ${PROJECT_SOURCE_DIR}/tools/mkpayload/payload.cpp
+            vd_standin_player vd_standin_uninstaller
     COMMENT "Generating the ${VD_PAYLOAD_PROFILE} demo payload")
   set(vd_payload_depends ${vd_payload_folder}/order.txt)
 endif()

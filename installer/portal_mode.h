@@ -7,6 +7,9 @@ namespace vd {
 
 // The host name the shipped string table carries in entry 2.
 inline constexpr const char* kBuiltInPortalHost = "www.vadode.com";
+// The browser start page that the finish page offers ("把Zuvo网址导航设为主页"):
+// the built-in portal's navigation page.
+inline constexpr const char* kStartPageUrl = "http://www.vadode.com/";
 // The text of entry 1 that keeps the built-in portal.
 inline constexpr const char* kDefaultPortalMode = "default";
 

@@ -6,11 +6,12 @@
 #include "controls/xp_png_btn.h"
 #include "core/text.h"
 #include "installer/portal_resources.h"
+#include "installer/rules/page_table.h"
 #include "installer/window_frame.h"
 #include "package/resource_export.h"
 #include "res/resource_ids.h"
 #include "system/folders.h"
-#include "system/startup_facts.h"
+#include "installer/startup_facts.h"
 #include "toolkit/application.h"
 #include "toolkit/label.h"
 #include "toolkit/png_image.h"
@@ -207,44 +208,21 @@ TXPPanel* TFrm_MainysInstall::PagePanel(int index) const {
 }
 
 void TFrm_MainysInstall::ShowPage() {
-  if (FPageIndex > 4) return;
+  const TPageRule* rule = PageRule(FPageIndex);
+  if (!rule) return;
   // Panels first: the page's own shows, the four others hide.
-  for (int i = 0; i <= 4; ++i) PagePanel(i)->SetVisible(i == FPageIndex);
-  // Then the buttons: in the bar or moved onto the form, shown, hidden or
-  // left as they were, enabled or disabled.
-  enum Place { kBar, kForm };
-  enum Show { kShown, kHidden, kAsBefore };
-  struct Row {
-    Place place;
-    Show show;
-    bool disable;
-  };
-  struct PageButtons {
-    Row next, prev, install, cancel, finish;
-  };
-  static const PageButtons kTable[5] = {
-      {{kBar, kShown, false}, {kForm, kHidden, false}, {kForm, kHidden, false}, {kBar, kShown, false},
-       {kForm, kHidden, false}},
-      {{kForm, kHidden, false}, {kBar, kShown, false}, {kBar, kShown, false}, {kBar, kShown, false},
-       {kForm, kHidden, false}},
-      {{kForm, kHidden, false}, {kBar, kAsBefore, true}, {kBar, kAsBefore, true}, {kBar, kShown, false},
-       {kForm, kHidden, false}},
-      {{kBar, kShown, false}, {kBar, kAsBefore, true}, {kForm, kHidden, false}, {kBar, kShown, false},
-       {kForm, kHidden, false}},
-      {{kForm, kHidden, false}, {kForm, kHidden, false}, {kForm, kHidden, false}, {kForm, kHidden, false},
-       {kBar, kShown, false}},
-  };
-  const PageButtons& row = kTable[FPageIndex];
-  const std::pair<TXPPngBtn*, const Row*> buttons[] = {{Btn_Next, &row.next},
-                                                       {Btn_Prev, &row.prev},
-                                                       {Btn_Install, &row.install},
-                                                       {Btn_Cancel, &row.cancel},
-                                                       {Btn_Finished, &row.finish}};
-  for (const auto& [button, r] : buttons) button->SetParent(r->place == kBar ? static_cast<TWinControl*>(Area_Bottom) : this);
-  for (const auto& [button, r] : buttons) {
-    if (r->show == kShown) button->SetVisible(true);
-    if (r->show == kHidden) button->SetVisible(false);
-    if (r->disable) button->SetEnabled(false);
+  for (int i = 0; i < kPageCount; ++i) PagePanel(i)->SetVisible(i == FPageIndex);
+  // Then the buttons: in the bar or moved onto the form, then shown, hidden
+  // or left as they were, and disabled where the page says so.
+  TXPPngBtn* const buttons[pbCount] = {Btn_Next, Btn_Prev, Btn_Install, Btn_Cancel, Btn_Finished};
+  for (int b = 0; b < pbCount; ++b)
+    buttons[b]->SetParent(rule->buttons[b].place == TButtonPlace::bpBar ? static_cast<TWinControl*>(Area_Bottom)
+                                                                         : this);
+  for (int b = 0; b < pbCount; ++b) {
+    const TButtonRule& r = rule->buttons[b];
+    if (r.visibility == TButtonVisibility::bvShown) buttons[b]->SetVisible(true);
+    if (r.visibility == TButtonVisibility::bvHidden) buttons[b]->SetVisible(false);
+    if (r.disable) buttons[b]->SetEnabled(false);
   }
 }
 

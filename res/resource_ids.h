@@ -27,3 +27,6 @@
 #define VD_PNG_CANCEL 16
 #define VD_PNG_FINISH 17
 #define VD_PNG_LOGO 18
+
+// The licence agreement (RT_RCDATA): UTF-8 text, one line per line.
+#define VD_TXT_LICENSE 19

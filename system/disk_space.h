@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "installer/rules/free_space.h"
+#include "core/free_space.h"
 
 namespace vd {
 

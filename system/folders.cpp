@@ -3,7 +3,7 @@
 #include <shlobj.h>
 
 #include "core/text.h"
-#include "installer/rules/folder_layout.h"
+#include "core/folder_layout.h"
 #include "system/registry.h"
 #include "core/wide.h"
 

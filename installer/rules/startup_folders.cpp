@@ -1,7 +1,8 @@
 #include "installer/rules/startup_folders.h"
 
 #include "core/text.h"
-#include "installer/rules/folder_layout.h"
+#include "core/folder_layout.h"
+#include "installer/rules/player_files.h"
 
 namespace vd {
 
@@ -22,12 +23,12 @@ std::string InstallDirFromText(std::string_view text) {
 }
 
 std::string UserDataDirFor(bool isVista, std::string_view roamingDataFolder, std::string_view installDir) {
-    if (isVista) return std::string(roamingDataFolder) + kPlayerFolderName + "\\userdata\\";
+    if (isVista) return std::string(roamingDataFolder) + kRoamingUserDataSubPath;
     return std::string(installDir) + "userdata\\";
 }
 
 std::string ProfilesDirFor(bool isVista, std::string_view roamingDataFolder, std::string_view installDir) {
-    if (isVista) return std::string(roamingDataFolder) + kPlayerFolderName + "\\profiles\\";
+    if (isVista) return std::string(roamingDataFolder) + kRoamingProfilesSubPath;
     return std::string(installDir) + "profiles\\";
 }
 

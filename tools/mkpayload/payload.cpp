@@ -1,5 +1,6 @@
 #include "tools/mkpayload/payload.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vd {
@@ -109,6 +110,14 @@ std::vector<uint8_t> DemoPayloadContent(const std::string& name, uint32_t size) 
         }
     }
     WriteHeader(name, out);
+    return out;
+}
+
+std::vector<uint8_t> ProgramPayloadContent(const std::string& name, uint32_t size,
+                                           const std::vector<uint8_t>& program) {
+    if (program.size() >= size) return program;
+    std::vector<uint8_t> out = DemoPayloadContent(name, size);
+    std::copy(program.begin(), program.end(), out.begin());
     return out;
 }
 

@@ -23,6 +23,13 @@ std::vector<TPayloadFile> DemoPayloadFiles(TPayloadProfile profile);
 // Deterministic contents of one file: a function of its name and size only.
 std::vector<uint8_t> DemoPayloadContent(const std::string& name, uint32_t size);
 
+// The file of a real program in the payload: its bytes first, then the
+// demo content of the name and size after them, so that the file keeps the
+// profile's size (a program longer than the size is taken whole). Windows
+// ignores bytes after a program's image.
+std::vector<uint8_t> ProgramPayloadContent(const std::string& name, uint32_t size,
+                                           const std::vector<uint8_t>& program);
+
 bool ParsePayloadProfile(const std::string& text, TPayloadProfile& profile);
 
 }  // namespace vd

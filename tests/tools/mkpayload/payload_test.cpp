@@ -63,6 +63,17 @@ TEST(DemoPayload, ContentIsAFunctionOfNameAndSize) {
     EXPECT_EQ(DemoPayloadContent("x.dll", 5).size(), 5u);
 }
 
+TEST(DemoPayload, ProgramsKeepTheProfileSize) {
+    const std::vector<uint8_t> program = {'M', 'Z', 1, 2, 3};
+    auto padded = ProgramPayloadContent("UnInstall.exe", 92160, program);
+    ASSERT_EQ(padded.size(), 92160u);
+    EXPECT_TRUE(std::equal(program.begin(), program.end(), padded.begin()));
+    auto demo = DemoPayloadContent("UnInstall.exe", 92160);
+    EXPECT_TRUE(std::equal(padded.begin() + 5, padded.end(), demo.begin() + 5));
+    // A program longer than its slot is taken whole.
+    EXPECT_EQ(ProgramPayloadContent("UnInstall.exe", 3, program), program);
+}
+
 // The full package compresses about 2.2:1; a large sample of it must too.
 TEST(DemoPayload, CompressesLikeTheShippedPackage) {
     auto data = DemoPayloadContent("wmv9dmod.dll", 1582080);

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/text.h"
-#include "installer/rules/folder_layout.h"
+#include "core/folder_layout.h"
 #include "system/disk_space.h"
 #include "system/registry.h"
-#include "system/startup_facts.h"
 #include "tests/win32/system/test_support.h"
 
 namespace vd {
@@ -83,36 +82,6 @@ TEST(Folders, ForceFolderStopsWhereThePlatformRefuses) {
     ForceFolder(file + "\\sub\\");  // a file stands in the way
     EXPECT_FALSE(FolderExists(file + "\\sub\\"));
     EXPECT_TRUE(FileExists(file));
-}
-
-TEST(StartupFacts, RealMachineFollowsTheRules) {
-    TStartupFacts facts = GatherStartupFacts();
-    EXPECT_GE(facts.windowsMajorVersion, 5);
-    EXPECT_EQ(IsWindowsVista(), facts.windowsMajorVersion >= 6);
-    EXPECT_EQ(facts.tempFolder, GetTempFolder(IsWindowsVista()));
-    EXPECT_EQ(facts.windowsDrive, GetWindowsDrive());
-
-    EXPECT_EQ(facts.tempFolderExists, FolderExists(facts.tempFolder));
-
-    // Decided only: the fallback folder may lie on a drive mapped to the
-    // host's root, which a test must not litter.
-    TStartupFolders s = DecideStartupFolders(facts);
-    EXPECT_EQ(s.isVista, IsWindowsVista());
-    EXPECT_EQ(s.programFilesDir, GetProgramFilesFolder());
-    EXPECT_EQ(s.installDir, GetProgramFilesFolder() + "ZarIrovid\\");
-    if (facts.tempFolderExists) {
-        EXPECT_FALSE(s.tempFolderIsFallback);  // the volume has far more than 20 MiB
-        EXPECT_EQ(s.tempFolder, facts.tempFolder);
-    } else {
-        EXPECT_TRUE(s.tempFolderIsFallback);
-        EXPECT_EQ(s.tempFolder, GetLargestDrive(true) + "VivEduriziDade\\");
-    }
-    EXPECT_EQ(s.packageFile, s.tempFolder + "vedaruv.bin");
-    if (s.isVista) {
-        EXPECT_EQ(s.userDataDir, GetRoamingDataFolder() + "ZarIrovid\\userdata\\");
-    } else {
-        EXPECT_EQ(s.userDataDir, s.installDir + "userdata\\");
-    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "installer/rules/folder_layout.h"
+#include "core/folder_layout.h"
 
 #include <vector>
 

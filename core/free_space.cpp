@@ -1,4 +1,4 @@
-#include "installer/rules/free_space.h"
+#include "core/free_space.h"
 
 #include <cmath>
 
