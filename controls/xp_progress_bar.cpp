@@ -36,7 +36,7 @@ void Fill(TCanvas& c, const TRect& r, TColor color) {
 TXPCustomProgressBar::TXPCustomProgressBar(TComponent* owner)
     : TGraphicControl(owner), buffer_(std::make_unique<TBitmap>()) {
     SetControlStyle(ControlStyle() | csOpaque);
-    Font().SetColor(barColor_);
+    // The font stays the parent's (ParentFont): only SetBarColor recolours it.
     SetBounds(Left(), Top(), 200, 24);
 }
 

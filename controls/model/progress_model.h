@@ -33,6 +33,9 @@ struct TLedLayout {
     int Margin = 0;   // m, left at the start (the rest of L - d*S at the end)
     int Lit = 0;      // round(P * S / 100), not cut to S
 };
+inline bool operator==(const TLedLayout& a, const TLedLayout& b) {
+    return a.Size == b.Size && a.Count == b.Count && a.Margin == b.Margin && a.Lit == b.Lit;
+}
 TLedLayout LedLayout(int length, int numSegments, int percent);
 // Segment r (from 1) of the layout inside `r`: from the left edge
 // (horizontal) or up from the bottom edge (vertical), across the whole

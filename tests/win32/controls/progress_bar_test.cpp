@@ -1,10 +1,10 @@
-// The progress bar in a real window: the wizard's bar at several percents
-// (frame, gradient interior, the two text colours split at the fill edge),
-// the property rules and OnChange, vertical fill, LED and solid pixels,
-// frame styles, the theme fallback, and the shared gradient canvas call.
+// The progress bar painted by its parent window: the wizard's bar at several
+// percents (frame, gradient interior, the text colours split at the fill
+// edge), the property rules and OnChange, vertical fill, LED and solid
+// pixels, frame styles, the theme or its fallback, and the shared gradient
+// canvas call.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -25,13 +25,12 @@ using test::RgbOfColor;
 const TColor kPanelColor = RGB(255, 0, 255);
 constexpr int kX = 10, kY = 20;  // the bar's place on the panel
 const TColor kBarColor = 14259482, kBarColorStop = 16571332, kBackColorStop = 16573394;
+const uint32_t kBar = RgbOfColor(kBarColor), kWhite = 0xFFFFFFu, kSkin = RgbOfColor(clSkinBorder);
 
 class ProgressBarTest : public ::testing::Test {
 protected:
     void SetUp() override {
         form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(50, 50, 480, 160);
         panel = new TPanel(form);
         panel->SetParent(form);
         panel->SetBevelOuter(TBevelCut::bvNone);
@@ -55,14 +54,13 @@ protected:
             changes.push_back(p);
         };
     }
-    void TearDown() override {
-        delete form;
-        test::Pump();
-    }
-    // The panel's picture (painted as the window would be; the form need
-    // not show); pixels are read relative to the bar.
+    void TearDown() override { delete form; }
+    // The panel's picture as its window paints it; pixels relative to the bar.
     void Shoot() { shot = test::Render(*panel); }
     uint32_t At(int x, int y) { return Rgb(*shot, kX + x, kY + y); }
+    bool SameAs(TBitmap& other) {
+        return std::memcmp(other.Surface().Bits(), shot->Surface().Bits(), shot->Surface().ByteSize()) == 0;
+    }
 
     TForm* form = nullptr;
     TPanel* panel = nullptr;
@@ -71,7 +69,6 @@ protected:
     std::unique_ptr<TBitmap> shot;
 };
 
-// The gradient of a w x h area as the portable fill draws it.
 TSurface Reference(int w, int h, TColor from, TColor to, TGradientDirection d = gdDiagonalDown) {
     TSurface s(w, h);
     GradientFill(s, TBox{0, 0, w, h}, from, to, d);
@@ -84,96 +81,63 @@ TEST_F(ProgressBarTest, WizardBarFrameAndGradientInterior) {
         bar->SetPercent(static_cast<uint16_t>(p));
         Shoot();
         // A one-pixel frame in the skin's border colour, corners included.
-        for (int x = 0; x < 441; ++x) {
-            ASSERT_EQ(At(x, 0), RgbOfColor(clSkinBorder)) << p;
-            ASSERT_EQ(At(x, 15), RgbOfColor(clSkinBorder)) << p;
-        }
-        for (int y = 0; y < 16; ++y) {
-            ASSERT_EQ(At(0, y), RgbOfColor(clSkinBorder)) << p;
-            ASSERT_EQ(At(440, y), RgbOfColor(clSkinBorder)) << p;
+        for (int i = 0; i < 441; ++i) {
+            ASSERT_TRUE(At(i, 0) == kSkin && At(i, 15) == kSkin) << p << " at " << i;
+            ASSERT_TRUE(At(0, i % 16) == kSkin && At(440, i % 16) == kSkin) << p;
         }
         // A 439 x 14 interior: the fill's gradient, then the empty part's.
         const int fill = p >= 100 ? 439 : p == 42 ? 184 : 0;
         const TSurface filled = Reference(fill, 14, kBarColor, kBarColorStop);
         const TSurface empty = Reference(439 - fill, 14, clWhite, kBackColorStop);
         for (int y = 0; y < 14; ++y)
-            for (int x = 0; x < 439; ++x) {
-                const uint32_t want = x < fill ? filled.At(x, y) : empty.At(x - fill, y);
-                ASSERT_EQ(At(1 + x, 1 + y), want & 0xFFFFFFu) << p << " at " << x << "," << y;
-            }
-        // Nothing outside the bar's bounds.
-        EXPECT_EQ(At(-1, 5), RgbOfColor(kPanelColor));
+            for (int x = 0; x < 439; ++x)
+                ASSERT_EQ(At(1 + x, 1 + y), (x < fill ? filled.At(x, y) : empty.At(x - fill, y)) & 0xFFFFFFu)
+                    << p << " at " << x << "," << y;
         EXPECT_EQ(At(441, 5), RgbOfColor(kPanelColor));
     }
 }
 
-// Pixels the text changed, relative to the same bar without text: counts
-// of those left and right of column `edge` that turned lighter (more red)
-// or darker (less red) than the ground.
-struct TTextSplit {
-    int LeftLighter = 0, LeftDarker = 0, RightLighter = 0, RightDarker = 0, MinX = 9999, MaxX = -1;
-};
-
-TTextSplit TextAgainstGround(TBitmap& withText, TBitmap& without, int edge) {
-    TTextSplit s;
-    for (int y = 1; y < 15; ++y)
-        for (int x = 1; x < 440; ++x) {
-            const int a = static_cast<int>(Rgb(withText, kX + x, kY + y) >> 16);
-            const int b = static_cast<int>(Rgb(without, kX + x, kY + y) >> 16);
-            if (a == b) continue;
-            s.MinX = std::min(s.MinX, x);
-            s.MaxX = std::max(s.MaxX, x);
-            (x < edge ? (a > b ? s.LeftLighter : s.LeftDarker) : (a > b ? s.RightLighter : s.RightDarker))++;
-        }
-    return s;
-}
-
 TEST_F(ProgressBarTest, PercentTextSwapsColourAtTheFillEdge) {
-    // Fill edges (bar coordinates): 0 -> 1, 42 -> 185, 50 -> 221, 100 and 130 -> 440.
-    const struct {
-        int Percent, Edge;
-    } cases[] = {{0, 1}, {42, 185}, {50, 221}, {100, 440}, {130, 440}};
+    // Fill edges in bar columns: 0 -> 1, 42 -> 185, 50 -> 221 (219.5 to even), 100 and 130 -> 440.
+    const int cases[][2] = {{0, 1}, {42, 185}, {50, 221}, {100, 440}, {130, 440}};
     for (const auto& c : cases) {
-        bar->SetPercent(static_cast<uint16_t>(c.Percent));
+        bar->SetPercent(static_cast<uint16_t>(c[0]));
         bar->SetShowPercent(false);
         Shoot();
         std::unique_ptr<TBitmap> plain = std::move(shot);
         bar->SetShowPercent(true);
         Shoot();
-        const TTextSplit s = TextAgainstGround(*shot, *plain, c.Edge);
-        // White text over the fill, blue text over the rest; never the other way.
-        EXPECT_EQ(s.LeftDarker, 0) << c.Percent;
-        EXPECT_EQ(s.RightLighter, 0) << c.Percent;
-        if (c.Percent == 50) {
-            EXPECT_GT(s.LeftLighter, 5);
-            EXPECT_GT(s.RightDarker, 5);
+        // Text pixels, against the same bar without text: lighter (white
+        // text) left of the edge, darker (blue text) right of it.
+        int lighterLeft = 0, darkerRight = 0, wrong = 0, minX = 999, maxX = -1;
+        for (int y = 1; y < 15; ++y)
+            for (int x = 1; x < 440; ++x) {
+                const uint32_t a = At(x, y) >> 16, b = Rgb(*plain, kX + x, kY + y) >> 16;
+                if (a == b) continue;
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                ((a > b) == (x < c[1]) ? (x < c[1] ? lighterLeft : darkerRight) : wrong)++;
+            }
+        EXPECT_EQ(wrong, 0) << c[0];
+        EXPECT_GT(lighterLeft + darkerRight, 10) << c[0];
+        if (c[0] == 50) {
+            EXPECT_TRUE(lighterLeft > 5 && darkerRight > 5);
         }
-        if (c.Percent <= 42) {
-            EXPECT_GT(s.RightDarker, 10) << c.Percent;
-        } else if (c.Percent >= 100) {
-            EXPECT_GT(s.LeftLighter, 10) << c.Percent;
-        }
-        // Centred on R.Right div 2 = 220.
-        EXPECT_NEAR((s.MinX + s.MaxX) / 2.0, 220, 3) << c.Percent;
+        EXPECT_NEAR((minX + maxX) / 2.0, 220, 3) << c[0];  // centred on R.Right div 2
     }
 }
 
 TEST_F(ProgressBarTest, PercentPartsAndOnChange) {
     bar->SetPercent(0);
-    EXPECT_TRUE(changes.empty());
     bar->SetPercent(42);
     bar->SetPercent(42);
     EXPECT_EQ(changes, (std::vector<int>{42}));
-    // TotalParts resets parts and percent; parts then give the percent.
-    bar->SetTotalParts(8);
-    EXPECT_EQ(bar->Percent(), 0);
+    bar->SetTotalParts(8);  // resets parts and percent
     bar->SetPartsComplete(1);
     EXPECT_EQ(bar->Percent(), 12);
     bar->SetPartsComplete(3);
-    EXPECT_EQ(bar->Percent(), 38);
     bar->SetPartsComplete(20);
     EXPECT_EQ(bar->PartsComplete(), 8u);
-    EXPECT_EQ(bar->Percent(), 100);
     EXPECT_EQ(changes, (std::vector<int>{42, 0, 12, 38, 100}));
     bar->SetTotalParts(8);  // unchanged: nothing
     EXPECT_EQ(bar->PartsComplete(), 8u);
@@ -185,20 +149,14 @@ TEST_F(ProgressBarTest, PercentPartsAndOnChange) {
     EXPECT_EQ(bar->PartsComplete(), 0u);
     EXPECT_EQ(bar->Percent(), 30);
     EXPECT_TRUE(changes.empty());
-
     // The bar style also switches the text and the interior offset.
     bar->SetBarStyle(bsLED);
-    EXPECT_FALSE(bar->ShowPercent());
-    EXPECT_EQ(bar->InteriorOffset(), 1);
+    EXPECT_TRUE(!bar->ShowPercent() && bar->InteriorOffset() == 1);
     bar->SetBarStyle(bsTraditional);
-    EXPECT_TRUE(bar->ShowPercent());
-    EXPECT_EQ(bar->InteriorOffset(), 0);
+    EXPECT_TRUE(bar->ShowPercent() && bar->InteriorOffset() == 0);
+    EXPECT_TRUE(bar->ParentFont());  // the window's font
     bar->SetBarColor(RGB(1, 2, 3));
     EXPECT_EQ(bar->Font().Color(), RGB(1, 2, 3));
-    bar->SetNumSegments(500);
-    EXPECT_EQ(bar->NumSegments(), 100);
-    bar->SetBevelWidth(0);
-    EXPECT_EQ(bar->BevelWidth(), 1);
 }
 
 TEST_F(ProgressBarTest, VerticalBarFillsFromTheBottom) {
@@ -208,12 +166,7 @@ TEST_F(ProgressBarTest, VerticalBarFillsFromTheBottom) {
     EXPECT_EQ(bar->Orientation(), orVertical);
     bar->SetPercent(25);  // interior 14 x 98: round(24.5) = 24 rows from the bottom
     Shoot();
-    for (int x = 1; x < 15; ++x) {
-        EXPECT_EQ(At(x, 1), 0xFFFFFFu);
-        EXPECT_EQ(At(x, 74), 0xFFFFFFu);
-        EXPECT_EQ(At(x, 75), RgbOfColor(kBarColor));
-        EXPECT_EQ(At(x, 98), RgbOfColor(kBarColor));
-    }
+    for (int x = 1; x < 15; ++x) EXPECT_TRUE(At(x, 74) == kWhite && At(x, 75) == kBar && At(x, 98) == kBar);
     bar->SetBounds(kX, kY, 100, 16);
     EXPECT_EQ(bar->Orientation(), orHorizontal);
 }
@@ -223,29 +176,16 @@ TEST_F(ProgressBarTest, SolidAndLedPixels) {
     bar->SetShowPercent(false);
     bar->SetPercent(50);
     Shoot();
-    EXPECT_EQ(At(1, 7), RgbOfColor(kBarColor));
-    EXPECT_EQ(At(220, 7), RgbOfColor(kBarColor));  // 219.5 -> 220 columns
-    EXPECT_EQ(At(221, 7), 0xFFFFFFu);
-    EXPECT_EQ(At(439, 14), 0xFFFFFFu);
+    EXPECT_TRUE(At(1, 7) == kBar && At(220, 7) == kBar && At(221, 7) == kWhite && At(439, 14) == kWhite);
 
     // LED: an offset frame of 1, interior 437 x 12 at (2, 2); 20 segments of
-    // 21 with 8 pixels before them; 10 lit, each outlined in BackColor.
+    // 21 after a margin of 8 (from x = 10); 10 lit, outlined in BackColor.
     bar->SetBarStyle(bsLED);
-    bar->SetPercent(50);
     Shoot();
-    EXPECT_EQ(At(1, 7), 0xFFFFFFu);        // offset frame
-    EXPECT_EQ(At(9, 7), 0xFFFFFFu);        // margin
-    EXPECT_EQ(At(10, 7), 0xFFFFFFu);       // segment 1's outline
-    EXPECT_EQ(At(11, 7), RgbOfColor(kBarColor));
-    EXPECT_EQ(At(11, 2), 0xFFFFFFu);
-    EXPECT_EQ(At(11, 3), RgbOfColor(kBarColor));
-    EXPECT_EQ(At(29, 12), RgbOfColor(kBarColor));
-    EXPECT_EQ(At(30, 7), 0xFFFFFFu);
-    EXPECT_EQ(At(31, 7), 0xFFFFFFu);
-    EXPECT_EQ(At(32, 7), RgbOfColor(kBarColor));  // segment 2
-    EXPECT_EQ(At(10 + 9 * 21 + 5, 7), RgbOfColor(kBarColor));   // segment 10
-    EXPECT_EQ(At(10 + 10 * 21 + 5, 7), 0xFFFFFFu);               // segment 11: unlit
-    EXPECT_EQ(At(0, 7), RgbOfColor(clSkinBorder));
+    EXPECT_EQ(At(0, 7), kSkin);
+    for (int x : {1, 9, 10, 30, 31, 10 + 10 * 21 + 5}) EXPECT_EQ(At(x, 7), kWhite) << x;
+    for (int x : {11, 29, 32, 10 + 9 * 21 + 5}) EXPECT_EQ(At(x, 7), kBar) << x;
+    EXPECT_TRUE(At(11, 2) == kWhite && At(11, 3) == kBar && At(11, 12) == kBar && At(11, 13) == kWhite);
 }
 
 TEST_F(ProgressBarTest, FrameStylesAndOpaqueness) {
@@ -258,14 +198,12 @@ TEST_F(ProgressBarTest, FrameStylesAndOpaqueness) {
     bar->SetFlatColor(RGB(128, 128, 128));
     bar->SetFlatColorAdjustment(-28);
     Shoot();
-    const uint32_t shadow = RgbOfColor(GetSysColor(COLOR_BTNSHADOW)), light = RgbOfColor(GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(At(0, 0), shadow);
-    EXPECT_EQ(At(1, 5), shadow);
-    EXPECT_EQ(At(440, 15), light);
-    EXPECT_EQ(At(439, 5), light);
-    EXPECT_EQ(At(2, 5), RgbOfColor(RGB(0, 128, 0)));   // the band
-    EXPECT_EQ(At(3, 5), 0x646464u);                    // flat inner line, lightness 128 - 28
-    EXPECT_EQ(At(3, 3), RgbOfColor(RGB(0, 128, 0)));   // its corner left out
+    const uint32_t shadow = RgbOfColor(GetSysColor(COLOR_BTNSHADOW));
+    const uint32_t light = RgbOfColor(GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_TRUE(At(0, 0) == shadow && At(1, 5) == shadow && At(440, 15) == light && At(439, 5) == light);
+    EXPECT_EQ(At(2, 5), RgbOfColor(RGB(0, 128, 0)));  // the band
+    EXPECT_EQ(At(3, 5), 0x646464u);                   // flat inner line, lightness 128 - 28
+    EXPECT_EQ(At(3, 3), RgbOfColor(RGB(0, 128, 0)));  // its corner left out
 
     // Every style and frame paints every pixel of the bounds.
     for (TBarStyle s : {bsTraditional, bsLED, bsGradient})
@@ -292,16 +230,13 @@ TEST_F(ProgressBarTest, ThemeAwareUsesTheThemeOrFallsBack) {
     EXPECT_FALSE(bar->UsesTheme());
     Shoot();
     SetThemeAppProperties(properties);
-    EXPECT_EQ(0, std::memcmp(classic->Surface().Bits(), shot->Surface().Bits(), shot->Surface().ByteSize()));
+    EXPECT_TRUE(SameAs(*classic));
     if (!bar->UsesTheme()) GTEST_SKIP() << "no visual theme is active";
     // The theme's trough, and the bar 3 pixels in: 435 wide, 218 filled.
     Shoot();
-    EXPECT_NE(0, std::memcmp(classic->Surface().Bits(), shot->Surface().Bits(), shot->Surface().ByteSize()));
-    EXPECT_EQ(At(3, 8), RgbOfColor(kBarColor));
-    EXPECT_EQ(At(220, 3), RgbOfColor(kBarColor));
-    EXPECT_EQ(At(221, 12), 0xFFFFFFu);
-    EXPECT_EQ(At(437, 8), 0xFFFFFFu);
-    EXPECT_NE(At(2, 8), RgbOfColor(kBarColor));
+    EXPECT_FALSE(SameAs(*classic));
+    EXPECT_TRUE(At(3, 8) == kBar && At(220, 3) == kBar && At(221, 12) == kWhite && At(437, 8) == kWhite);
+    EXPECT_NE(At(2, 8), kBar);
 }
 
 TEST(GradientPaint, CanvasCallHonoursOriginAndClipping) {
