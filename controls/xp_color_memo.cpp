@@ -55,12 +55,10 @@ void TXPCustomMemo::HandleCreated() {
     TMemo::HandleCreated();
     bar_->SetKind(sbVertical);
     bar_->SetAnchors(akTop | akRight | akBottom);
-    PlaceScrollBar();
+    bar_->SetBounds(Width() - kBarWidth, 0, kBarWidth, Height());
     SetTextRect();
     UpdateScrollRange();
 }
-
-void TXPCustomMemo::PlaceScrollBar() { bar_->SetBounds(Width() - kBarWidth, 0, kBarWidth, Height()); }
 
 void TXPCustomMemo::SetTextRect() {
     if (HandleAllocated()) SetFormattingRect(TRect{3, 0, ClientWidth() - kBarWidth, ClientHeight() + 1}, false);
@@ -81,14 +79,10 @@ void TXPCustomMemo::Loaded() {
 
 int TXPCustomMemo::LineHeight() {
     HDC dc = GetDC(Handle());
-    int h;
-    {
-        TCanvas c;
-        c.SetHandle(dc);
-        c.Font().Assign(Font());
-        h = c.TextHeight("Xy");
-        c.SetHandle(nullptr);
-    }
+    frameCanvas_.SetHandle(dc);
+    frameCanvas_.Font().Assign(Font());
+    const int h = frameCanvas_.TextHeight("Xy");
+    frameCanvas_.SetHandle(nullptr);
     ReleaseDC(Handle(), dc);
     return h;
 }
@@ -119,7 +113,7 @@ int TXPCustomMemo::CaretLine() {
         POINT p{};
         if (TMemo::Focused() && GetCaretPos(&p)) {
             LRESULT r = SendMessageW(Handle(), EM_CHARFROMPOS, 0, MAKELPARAM(p.x, p.y));
-            caretChar = CaretCharOfSelection(start, end, UnwrapLow16(LOWORD(r), start));
+            caretChar = CaretCharOfSelection(start, end, LOWORD(r));
         }
     }
     return LineFromChar(caretChar);
@@ -263,7 +257,6 @@ LRESULT TXPCustomMemo::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             // The edit resets its formatting rectangle on every size change.
             SetTextRect();
             if (!(reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOSIZE)) {
-                PlaceScrollBar();
                 UpdateScrollRange();  // wrapped lines change with the width
                 PaintFrame();
             }

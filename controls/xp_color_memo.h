@@ -80,7 +80,6 @@ protected:
     void MouseLeave() override;
 
 private:
-    void PlaceScrollBar();
     void SetTextRect();
     void UpdateScrollRange();
     int LineHeight();
@@ -97,7 +96,7 @@ private:
 
     TXPScrollBar* bar_;
     TXPColorMemoScrollBarProperty vertScrollBar_;
-    TCanvas frameCanvas_;
+    TCanvas frameCanvas_;  // draws the frame, measures the line height
     TColor borderColor_ = 15902253;
     std::string customProperty_;
     int lastShownLine_ = -1;

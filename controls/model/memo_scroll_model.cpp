@@ -23,15 +23,12 @@ TMemoScrollRange MemoScrollRange(int clientHeight, int lineHeight, int lines) {
     return r;
 }
 
-int CaretCharOfSelection(int selStart, int selEnd, int caretChar) {
+int CaretCharOfSelection(int selStart, int selEnd, int caretLow16) {
     if (selStart == selEnd) return selStart;
-    return std::abs(caretChar - selStart) <= std::abs(selEnd - caretChar) ? selStart : selEnd;
-}
-
-int UnwrapLow16(int low16, int near) {
-    int delta = static_cast<int16_t>(static_cast<uint16_t>(low16 - near));
-    int v = near + delta;
-    return v < 0 ? low16 & 0xFFFF : v;
+    auto distance = [caretLow16](int c) {
+        return std::abs(static_cast<int>(static_cast<int16_t>(static_cast<uint16_t>(c - caretLow16))));
+    };
+    return distance(selStart) <= distance(selEnd) ? selStart : selEnd;
 }
 
 int BarPositionForCaretLine(int line, int lines, int position, int max, int& lastShown) {

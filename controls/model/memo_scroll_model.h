@@ -21,13 +21,10 @@ struct TMemoScrollRange {
 TMemoScrollRange MemoScrollRange(int clientHeight, int lineHeight, int lines);
 
 // The caret's character: the selection start when nothing is selected,
-// otherwise whichever end lies nearer to `caretChar`.
-int CaretCharOfSelection(int selStart, int selEnd, int caretChar);
-
-// A character index known only by its low 16 bits (what the edit's
-// character-from-point answer carries): the index with those bits that lies
-// nearest to `near`.
-int UnwrapLow16(int low16, int near);
+// otherwise whichever end lies nearer to the caret's character. That one is
+// known by its low 16 bits only (what the edit's character-from-point answer
+// carries), so distances are taken modulo 65536.
+int CaretCharOfSelection(int selStart, int selEnd, int caretLow16);
 
 // Brings a caret line into view. `lastShown` is the line handled last time;
 // nothing happens while the line stays the same. Returns the bar's new

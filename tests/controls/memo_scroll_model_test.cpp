@@ -30,10 +30,10 @@ TEST(MemoScrollModelTest, CaretCharacterOfASelection) {
     EXPECT_EQ(CaretCharOfSelection(7, 7, 100), 7);
     EXPECT_EQ(CaretCharOfSelection(10, 50, 49), 50);
     EXPECT_EQ(CaretCharOfSelection(10, 50, 12), 10);
-    EXPECT_EQ(UnwrapLow16(70000 & 0xFFFF, 69990), 70000);
-    EXPECT_EQ(UnwrapLow16(65530, 65540), 65530);
-    EXPECT_EQ(UnwrapLow16(12, 3), 12);
-    EXPECT_EQ(UnwrapLow16(65535, 0), 65535);  // never negative
+    // Past 65535 characters only the low 16 bits of the caret are known.
+    EXPECT_EQ(CaretCharOfSelection(5, 70000, 70000 & 0xFFFF), 70000);
+    EXPECT_EQ(CaretCharOfSelection(65530, 65540, 65540 & 0xFFFF), 65540);
+    EXPECT_EQ(CaretCharOfSelection(65530, 65540, 65530), 65530);
 }
 
 TEST(MemoScrollModelTest, CaretLineIntoView) {
