@@ -89,9 +89,12 @@ void TXPComboBox::HandleCreated() {
 
 void TXPComboBox::SizeInnerEdit() {
     if (!EditHandle() || (Style() != TComboBoxStyle::csDropDown && Style() != TComboBoxStyle::csSimple)) return;
-    RECT rc{};
+    RECT rc{}, edit{};
     GetClientRect(Handle(), &rc);
+    GetWindowRect(EditHandle(), &edit);
     TCorner size = ComboInnerEditSize(rc.right, rc.bottom);
+    // A simple combo's window holds its list too: the edit keeps its height.
+    if (Style() == TComboBoxStyle::csSimple) size.Y = edit.bottom - edit.top;
     SetWindowPos(EditHandle(), nullptr, 0, 0, size.X, size.Y, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
