@@ -120,7 +120,8 @@ void TXPComboBox::DrawFrame(TCanvas& c) {
     c.Brush().SetColor(colorBorder_);
     c.FrameRect(r);
     c.Brush().SetColor(Color());
-    for (int ring = 1; ring <= 2; ++ring) c.FrameRect(TRect{r.Left + ring, r.Top + ring, r.Right - ring, r.Bottom - ring});
+    for (int ring = 1; ring <= 2; ++ring)
+        c.FrameRect(TRect{r.Left + ring, r.Top + ring, r.Right - ring, r.Bottom - ring});
 }
 
 void TXPComboBox::DrawButton(TCanvas& c) {

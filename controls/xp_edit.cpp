@@ -132,7 +132,8 @@ void TCustomXPEdit::SetAdvColorBorder(TAdvColors n) {
 
 void TCustomXPEdit::CalcAdvColors() {
     if (!useAdvColors_) return;
-    colorFocused_ = ShiftColorLightness(colorFlat_, colorFocused_, advColorFocused_, TLightnessShift::Lighter, SysColor);
+    colorFocused_ =
+        ShiftColorLightness(colorFlat_, colorFocused_, advColorFocused_, TLightnessShift::Lighter, SysColor);
     colorBorder_ = ShiftColorLightness(colorFlat_, colorBorder_, advColorBorder_, TLightnessShift::Darker, SysColor);
 }
 
@@ -483,6 +484,7 @@ LRESULT TXPEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TXPEdit::DoEnter() {
     if (autoSelect_) SelectAll();
     SetFormattingRect();
+    Invalidate();  // the native painting takes over from ours
     TCustomXPEdit::DoEnter();
 }
 
@@ -490,6 +492,7 @@ void TXPEdit::DoExit() {
     const std::string text = Text();
     const std::string kept = TextOnExit(rules_.Type, text, defaultText_);
     if (kept != text) SetText(kept);
+    Invalidate();
     TCustomXPEdit::DoExit();
 }
 

@@ -77,7 +77,8 @@ void TComboBox::HandleCreated() {
     SendMessageW(h, CB_SETCURSEL, itemIndex_, 0);
     if (maxLength_ > 0) SendMessageW(h, CB_LIMITTEXT, maxLength_, 0);
     SubclassParts();
-    if (itemIndex_ < 0 && !text_.empty()) SetWindowTextW(h, reinterpret_cast<const wchar_t*>(Utf8ToUtf16(text_).c_str()));
+    if (itemIndex_ < 0 && !text_.empty())
+        SetWindowTextW(h, reinterpret_cast<const wchar_t*>(Utf8ToUtf16(text_).c_str()));
 }
 
 void TComboBox::DestroyHandle() {
