@@ -260,9 +260,14 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
-        case WM_NOTIFY: {
-            HWND from = msg == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam)->hwndFrom
-                                         : reinterpret_cast<HWND>(lParam);
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM: {
+            HWND from = reinterpret_cast<HWND>(lParam);
+            if (msg == WM_NOTIFY) from = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+            // Owner-drawn controls (menus, with identifier 0, are not).
+            if (msg == WM_DRAWITEM) from = wParam ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+            if (msg == WM_MEASUREITEM) from = wParam ? GetDlgItem(handle_, static_cast<int>(wParam)) : nullptr;
             TWinControl* child = FromHandle(from);
             if (child && child != this) {
                 bool handled = false;
