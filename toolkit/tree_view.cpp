@@ -289,7 +289,8 @@ TTreeNode* TTreeView::Selected() const {
 }
 
 void TTreeView::SetSelected(TTreeNode* node) {
-    SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node ? node->item_ : nullptr));
+    HWND h = Handle();  // first: making the window gives the nodes their items
+    SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node ? node->item_ : nullptr));
 }
 
 TTreeNode* TTreeView::GetNodeAt(int x, int y) const {
