@@ -235,6 +235,35 @@ TEST_F(CheckTreeTest, WheelScrollsByTheSystemLineCount) {
     EXPECT_EQ(GetScrollPos(h, SB_VERT), 0);
 }
 
+TEST_F(CheckTreeTest, AutoSelectSelectsANodeOpenedOrClosedByItsButton) {
+    tree->SetAutoSelect(true);
+    tree->SetAutoExpand(true);
+    EXPECT_FALSE(tree->AutoSelect());
+    tree->SetAutoSelect(true);
+    EXPECT_FALSE(tree->AutoExpand());
+    tree->SetSelected(Node(1));
+    POINT button{Box(4).x - 20, Box(4).y};  // the expand button left of the box
+    LeftClick(button, button);
+    EXPECT_FALSE(Node(4)->Expanded());
+    EXPECT_EQ(tree->Selected(), Node(4));
+    tree->SetSelected(Node(1));
+    LeftClick(button, button);
+    EXPECT_TRUE(Node(4)->Expanded());
+    EXPECT_EQ(tree->Selected(), Node(4));
+    EXPECT_EQ(States(), "11111111");
+}
+
+TEST_F(CheckTreeTest, MouseEnterAndLeaveAreRaised) {
+    int enters = 0, leaves = 0;
+    tree->OnMouseEnter = [&](TObject*) { ++enters; };
+    tree->OnMouseLeave = [&](TObject*) { ++leaves; };
+    test::Mouse(h, WM_MOUSEMOVE, Text(2).x, Text(2).y);
+    test::Mouse(h, WM_MOUSEMOVE, Text(3).x, Text(3).y);
+    EXPECT_EQ(enters, 1);
+    SendMessageW(h, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(leaves, 1);
+}
+
 // The popup menu: every showing closes itself (Escape queued for its loop).
 class CheckTreePopupTest : public CheckTreeTest {
 protected:
