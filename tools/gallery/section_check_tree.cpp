@@ -1,6 +1,7 @@
 // Gallery section: the tri-state check tree in the wizard's stored look
 // (the association page's nine groups, preset to the recommended types),
-// a disabled tree in DisabledColor and a tree in the default colours.
+// with a right-click menu, a disabled tree in DisabledColor and a tree in
+// the default colours.
 #include <string>
 #include <vector>
 
@@ -72,7 +73,17 @@ void Build(TForm& form, TXPPanel& area) {
     for (int root : {0, 1, 3}) wizard->Root(root)->Expand();
     wizard->SetParent(&area);
     wizard->SetSelected(wizard->Root(0)->Item(2));  // unfocused: framed by the selection pen
-    AddNote(form, area, 10, 270, "向导样式 · recommended preset, .ogm selected");
+    // A right click (or the menu key) on a node offers to check or uncheck it.
+    auto* menu = new TPopupMenu(&form);
+    menu->Add("选中", [wizard](TObject*) {
+        if (TTreeNode* n = wizard->Selected()) wizard->SetNodeState(n, csChecked);
+    });
+    menu->Add("取消选中", [wizard](TObject*) {
+        if (TTreeNode* n = wizard->Selected()) wizard->SetNodeState(n, csUnchecked);
+    });
+    wizard->SetPopupMenu(menu);
+    wizard->SetRightClickSelect(true);
+    AddNote(form, area, 10, 270, "向导样式 · recommended preset, .ogm selected, right-click menu");
 
     // Disabled: DisabledColor (clBtnFace).
     TXPCheckTree* disabled = NewTree(form, 356, 8, 234, 112);
