@@ -14,6 +14,18 @@ int SubtreeSize(const TTreeNode* n) {
     return size;
 }
 
+// The shift state of a mouse message's key flags.
+TShiftState MouseShift(WPARAM keys) {
+    TShiftState s = 0;
+    if (keys & MK_SHIFT) s |= ssShift;
+    if (keys & MK_CONTROL) s |= ssCtrl;
+    if (keys & MK_LBUTTON) s |= ssLeft;
+    if (keys & MK_RBUTTON) s |= ssRight;
+    if (keys & MK_MBUTTON) s |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    return s;
+}
+
 }  // namespace
 
 // --- TTreeNode ---
@@ -97,17 +109,6 @@ TRect TTreeNode::DisplayRect(bool textOnly) const {
 }
 
 // --- TTreeView ---
-
-TShiftState TTreeView::MouseShift(WPARAM keys) {
-    TShiftState s = 0;
-    if (keys & MK_SHIFT) s |= ssShift;
-    if (keys & MK_CONTROL) s |= ssCtrl;
-    if (keys & MK_LBUTTON) s |= ssLeft;
-    if (keys & MK_RBUTTON) s |= ssRight;
-    if (keys & MK_MBUTTON) s |= ssMiddle;
-    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
-    return s;
-}
 
 TTreeView::TTreeView(TComponent* owner) : TNativeControl(owner) {
     static bool initialised = [] {

@@ -125,8 +125,6 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool Notify(NMHDR* header, LRESULT& result) override;
     void ColorChanged() override;
-    // The shift state of a mouse message's key flags.
-    static TShiftState MouseShift(WPARAM keys);
     void FontChanged() override;
 
 private:
