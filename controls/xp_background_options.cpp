@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/paint_parent.h"
+
 namespace vd {
 namespace {
 
@@ -308,8 +310,7 @@ void TFCBackgroundOptions::PaintBackground(TCanvas& canvas, TRect a) {
         // See-through: the parent paints its own image behind this control.
         int saved = canvas.SaveState();
         canvas.IntersectClip(a);
-        canvas.MoveOrigin(-control_->Left(), -control_->Top());
-        parent->PaintContent(canvas);
+        PaintParentBehind(*control_, canvas);
         canvas.RestoreState(saved);
     } else {
         TWinControl* owner = PictureActive() ? PictureSource()->control_ : control_;

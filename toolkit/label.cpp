@@ -31,6 +31,36 @@ void TLabel::SetShowAccelChar(bool v) {
     Invalidate();
 }
 
+void TLabel::SetAutoSize(bool v) {
+    if (v == autoSize_) return;
+    autoSize_ = v;
+    AdjustBounds();
+}
+
+void TLabel::TextChanged() {
+    AdjustBounds();
+    TGraphicControl::TextChanged();
+}
+
+void TLabel::FontChanged() {
+    AdjustBounds();
+    TGraphicControl::FontChanged();
+}
+
+void TLabel::AdjustBounds() {
+    if (!autoSize_) return;
+    HDC screen = GetDC(nullptr);
+    TCanvas c;
+    c.SetHandle(screen);
+    c.Font().Assign(Font());
+    TRect r{0, 0, wordWrap_ ? Width() : 0, 0};
+    c.DrawText(Caption().empty() ? std::string(" ") : Caption(), r, TextFlags() | DT_CALCRECT);
+    c.SetHandle(nullptr);
+    ReleaseDC(nullptr, screen);
+    Invalidate();
+    SetBounds(Left(), Top(), r.Width(), r.Height());
+}
+
 unsigned TLabel::TextFlags() const {
     unsigned f = DT_EXPANDTABS;
     if (wordWrap_) f |= DT_WORDBREAK;

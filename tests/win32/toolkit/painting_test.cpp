@@ -46,6 +46,26 @@ TEST(PaintingTest, LabelTextTransparencyAndDisabledColour) {
     EXPECT_GT(CountColour(*bmp, area, grey), 0);
 }
 
+TEST(PaintingTest, AutoSizedLabelFollowsItsTextAndFont) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 100);
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    label->SetBounds(10, 10, 5, 5);
+    label->SetCaption("Some text");
+    EXPECT_EQ(label->Width(), 5);  // not auto-sized by default
+    label->SetAutoSize(true);
+    const int oneWord = label->Width();
+    EXPECT_GT(oneWord, 20);
+    EXPECT_GT(label->Height(), 5);
+    label->SetCaption("Some text and more");
+    EXPECT_GT(label->Width(), oneWord);
+    const int height = label->Height();
+    label->Font().SetHeight(-30);
+    EXPECT_GT(label->Height(), height);
+    EXPECT_EQ(label->Left(), 10);
+}
+
 TEST(PaintingTest, WordWrapUsesMoreLines) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 200, 200);
