@@ -508,7 +508,11 @@ void TCustomXPSlideShow::Finish() {
     busy_ = false;
     FreeWorkBitmaps();
     if (Destroying()) return;
-    if (!stopping_) DoComplete();
+    const bool stopped = stopping_;
+    // The stop is over: an Execute from OnStop steps its transition instead
+    // of preparing it and staying Busy for ever.
+    stopping_ = false;
+    if (!stopped) DoComplete();
     DoStop();
 }
 

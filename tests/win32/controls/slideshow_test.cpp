@@ -225,6 +225,28 @@ TEST_F(SlideShowTest, StopLeavesThePartFrameAndTheNextTransitionStartsThere) {
     show->Stop();
 }
 
+TEST_F(SlideShowTest, ExecuteFromOnStopAfterAStopRunsItsTransition) {
+    auto a = Pattern(60, 40, 22), b = Pattern(60, 40, 23);
+    show->SetDelay(20);
+    Load(*a);
+    show->Execute();
+    int stops = 0, completes = 0;
+    show->OnComplete = [&](TObject*) { ++completes; };
+    show->OnStop = [&](TObject*) {
+        if (++stops == 1) {
+            Load(*b);
+            show->Execute();  // the next slide, from where the stop left off
+        }
+    };
+    test::Pump(30);
+    show->Stop();
+    EXPECT_TRUE(show->Busy());
+    ASSERT_TRUE(WaitUntil([&] { return !show->Busy(); }));
+    EXPECT_EQ(stops, 2);
+    EXPECT_EQ(completes, 1);
+    EXPECT_TRUE(SameColors(show->ScreenBitmap().Surface(), b->Surface()));
+}
+
 TEST_F(SlideShowTest, StyleNamesAndLimits) {
     show->SetStyleName("custom");
     EXPECT_EQ(show->Style(), 0);
