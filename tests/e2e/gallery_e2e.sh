@@ -64,7 +64,7 @@ start_gallery() {
 }
 
 "$root/scripts/setup" </dev/null || fail "could not install the tools of the run"
-vd_start_xvfb 1280x1024 || fail "could not start Xvfb"
+vd_start_xvfb 1920x1080 || fail "could not start Xvfb"
 "$root/scripts/wine-run" cmd /c exit >>"$log" 2>&1 || true
 
 case "$scenario" in

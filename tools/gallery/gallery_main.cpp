@@ -11,8 +11,8 @@
 namespace vd::gallery {
 namespace {
 
-constexpr int kFormWidth = 1260;
-constexpr int kFormHeight = 980;
+constexpr int kFormWidth = 1900;
+constexpr int kFormHeight = 1040;
 constexpr int kMargin = 8;
 constexpr int kTitleHeight = 18;
 

@@ -60,7 +60,8 @@ void Build(TForm& form, TXPPanel& area) {
     Button(form, *bottom, VD_PNG_NEXT, 99, 5)->SetDown(true);
     Button(form, *bottom, VD_PNG_INSTALL, 163, 5)->SetEnabled(false);
     Button(form, *bottom, VD_PNG_CANCEL, 228, 5);
-    AddNote(form, area, 320, 58, "上一步 · 下一步 (Down) · 安装 (disabled) · 取消");
+    AddNote(form, area, 320, 50, "下一步: Down");
+    AddNote(form, area, 320, 66, "安装: disabled");
 
     // The four frames of one strip, shown by PNG views.
     const char* names[] = {"normal", "hover", "down", "disabled"};
@@ -77,7 +78,7 @@ void Build(TForm& form, TXPPanel& area) {
     }
 }
 
-const bool registered = RegisterSection({"PNG buttons, PNG view, skinned panels", 10, 560, 145, Build});
+const bool registered = RegisterSection({"PNG buttons, PNG view, skinned panels", 10, 420, 145, Build});
 
 }  // namespace
 }  // namespace vd::gallery
