@@ -164,7 +164,11 @@ void TControl::SetColor(TColor c) {
     ColorChanged();
     if (auto* w = dynamic_cast<TWinControl*>(this))
         for (int i = 0; i < w->ControlCount(); ++i)
-            if (w->Controls(i)->parentColor_) w->Controls(i)->ParentPropertiesChanged();
+            w->Controls(i)->ParentColorChanged();
+}
+
+void TControl::ParentColorChanged() {
+    if (parentColor_) ParentPropertiesChanged();
 }
 
 void TControl::SetParentColor(bool v) {

@@ -176,6 +176,8 @@ protected:
     void StoreBounds(int left, int top, int width, int height);
     // Takes font and colour from the parent when ParentFont / ParentColor.
     void ParentPropertiesChanged();
+    // The parent's Color changed (by default: taken when ParentColor).
+    virtual void ParentColorChanged();
 
     TCanvas canvas_;
     TColor color_ = clBtnFace;

@@ -64,6 +64,49 @@ DWORD TMemo::EditStyle() const {
     return s;
 }
 
+void TMemo::SetWordWrap(bool v) {
+    if (v == wordWrap_) return;
+    wordWrap_ = v;
+    if (!HandleAllocated()) return;
+    text_ = Caption();
+    DestroyHandle();
+    if (Parent() && Parent()->HandleAllocated()) HandleNeeded();
+}
+
+void TMemo::TextChanged() {
+    const bool windowed = HandleAllocated();
+    TCustomEdit::TextChanged();
+    if (windowed) Change();
+}
+
 int TMemo::LineCount() { return static_cast<int>(SendMessageW(Handle(), EM_GETLINECOUNT, 0, 0)); }
+
+int TMemo::LineLength(int line) {
+    LRESULT start = SendMessageW(Handle(), EM_LINEINDEX, line, 0);
+    if (start < 0) return 0;
+    return static_cast<int>(SendMessageW(Handle(), EM_LINELENGTH, start, 0));
+}
+
+int TMemo::LineFromChar(int index) {
+    return static_cast<int>(SendMessageW(Handle(), EM_LINEFROMCHAR, index, 0));
+}
+
+int TMemo::TopLine() { return static_cast<int>(SendMessageW(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
+
+void TMemo::ScrollToLine(int line) {
+    int delta = line - TopLine();
+    if (delta != 0) SendMessageW(Handle(), EM_LINESCROLL, 0, delta);
+}
+
+TRect TMemo::FormattingRect() {
+    RECT rc{};
+    SendMessageW(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rc));
+    return TRect{rc.left, rc.top, rc.right, rc.bottom};
+}
+
+void TMemo::SetFormattingRect(const TRect& r, bool repaint) {
+    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+    SendMessageW(Handle(), repaint ? EM_SETRECT : EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&rc));
+}
 
 }  // namespace vd

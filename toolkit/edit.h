@@ -46,12 +46,29 @@ class TMemo : public TCustomEdit {
 public:
     explicit TMemo(TComponent* owner);
     bool WordWrap() const { return wordWrap_; }
-    void SetWordWrap(bool v) { wordWrap_ = v; }
-    // Lines are separated by CR LF in the text.
+    // A change re-creates an existing window (the style is fixed at
+    // creation); the text goes over to the new one.
+    void SetWordWrap(bool v);
+    // Lines are separated by CR LF in the text. Counts lines as shown: a
+    // wrapped paragraph counts once per line, an empty text as one line.
     int LineCount();
+    // Length of a line in UTF-16 units, and the line of a character index.
+    int LineLength(int line);
+    int LineFromChar(int index);
+    // The first line shown, and scrolling so that `line` is first (as far as
+    // the text goes).
+    int TopLine();
+    void ScrollToLine(int line);
+    // The rectangle the text is laid out and drawn in (client coordinates);
+    // `repaint` false leaves the window as it is until its next paint.
+    TRect FormattingRect();
+    void SetFormattingRect(const TRect& r, bool repaint);
 
 protected:
     DWORD EditStyle() const override;
+    // A multi-line edit does not report text set from outside: raise the
+    // change here.
+    void TextChanged() override;
 
 private:
     bool wordWrap_ = true;

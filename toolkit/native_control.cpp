@@ -23,6 +23,15 @@ void TNativeControl::CreateParams(TCreateParams& p) {
     if (!Enabled()) p.Style |= WS_DISABLED;
 }
 
+void TNativeControl::RecreateWnd() {
+    if (!HandleAllocated()) return;
+    const bool focused = Focused();
+    text_ = Caption();
+    DestroyHandle();
+    CreateHandle();
+    if (focused) ::SetFocus(Handle());
+}
+
 void TNativeControl::ColorChanged() {
     if (brush_) DeleteObject(brush_);
     brush_ = nullptr;

@@ -18,6 +18,9 @@ protected:
     void CreateParams(TCreateParams& params) override;
     LRESULT ReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
     void ColorChanged() override;
+    // Destroys the window and makes a new one with the current properties
+    // (a style only a new window takes), keeping the text and the focus.
+    void RecreateWnd();
     // WM_COMMAND notification code from the control (EN_CHANGE, CBN_...).
     virtual void CommandNotify(unsigned /*code*/) {}
     // WM_NOTIFY from the control; return true with `result` set to handle it.

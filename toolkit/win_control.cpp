@@ -260,9 +260,14 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
-        case WM_NOTIFY: {
-            HWND from = msg == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam)->hwndFrom
-                                         : reinterpret_cast<HWND>(lParam);
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM: {
+            HWND from = reinterpret_cast<HWND>(lParam);
+            if (msg == WM_NOTIFY) from = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+            // Owner-drawn controls (menus, with identifier 0, are not).
+            if (msg == WM_DRAWITEM) from = wParam ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+            if (msg == WM_MEASUREITEM) from = wParam ? GetDlgItem(handle_, static_cast<int>(wParam)) : nullptr;
             TWinControl* child = FromHandle(from);
             if (child && child != this) {
                 bool handled = false;
@@ -714,14 +719,28 @@ void TWinControl::PaintTo(TCanvas& canvas, int x, int y) {
     int saved = SaveDC(dc);
     OffsetViewportOrgEx(dc, x, y, nullptr);
     IntersectClipRect(dc, 0, 0, Width(), Height());
-    if (originalProc_ && handle_)
+    // Where the client area, and so the windowed children, start.
+    int cx = 0, cy = 0;
+    if (originalProc_ && handle_) {
+        // Clipping a system control leaves in the DC would hide its children.
+        const int printed = SaveDC(dc);
         SendMessageW(handle_, WM_PRINT, reinterpret_cast<WPARAM>(dc),
                      PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
-    else
+        RestoreDC(dc, printed);
+        // A system control prints its frame too: children sit inside it.
+        POINT origin{0, 0};
+        RECT wr{};
+        ::ClientToScreen(handle_, &origin);
+        GetWindowRect(handle_, &wr);
+        cx = origin.x - wr.left;
+        cy = origin.y - wr.top;
+        IntersectClipRect(dc, cx, cy, cx + ClientWidth(), cy + ClientHeight());
+    } else {
         PaintDC(dc);
+    }
     for (TControl* c : controls_)
         if (c->IsWindowed() && c->Visible())
-            static_cast<TWinControl*>(c)->PaintTo(canvas, c->Left(), c->Top());
+            static_cast<TWinControl*>(c)->PaintTo(canvas, cx + c->Left(), cy + c->Top());
     RestoreDC(dc, saved);
 }
 
