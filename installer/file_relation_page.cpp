@@ -11,4 +11,6 @@ void TFrm_MainysInstall::SelectRecommendedTypes() {}
 
 void TFrm_MainysInstall::ApplyFileAssociations() {}
 
+void TFrm_MainysInstall::Mode_FileRelationCloseUp(TObject*) {}
+
 }  // namespace vd

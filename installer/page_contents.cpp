@@ -3,10 +3,15 @@
 // association mode and tree, and the finishing options, each in its stored
 // look.
 #include "controls/xp_check_box.h"
+#include "controls/xp_color_memo.h"
+#include "controls/xp_combo_box.h"
+#include "controls/xp_edit.h"
 #include "controls/xp_group_box.h"
 #include "controls/xp_panel.h"
 #include "controls/xp_png_btn.h"
 #include "controls/xp_progress_bar.h"
+#include "installer/license_text.h"
+#include "installer/rules/file_types.h"
 #include "installer/rules/install_location.h"
 #include "installer/uMain.h"
 #include "toolkit/label.h"
@@ -69,6 +74,21 @@ void TFrm_MainysInstall::CreatePageContents() {
   // Page 0: welcome and licence agreement.
   T_Welcome = MakeLabel(this, Page_License, "T_Welcome", 199, 28, "欢迎使用Vadode播放器2010", true);
   L_1 = MakeLabel(this, Page_License, "L_1", 197, 55, "在安装播放器前，请仔细阅读以下软件使用许可协议：");
+  Memo_License = new TXPColorMemo(this);
+  Memo_License->SetName("Memo_License");
+  SetPageFont(Memo_License);
+  Memo_License->SetBounds(195, 86, 351, 163);
+  Memo_License->SetParent(Page_License);
+  Memo_License->SetReadOnly(true);
+  Memo_License->SetWordWrap(true);
+  Memo_License->SetColor(16643310);
+  Memo_License->SetBorderColor(kSkinBorder);
+  Memo_License->VertScrollBar().SetBarColor(6247705);
+  Memo_License->VertScrollBar().SetArrowColor(6247705);
+  Memo_License->VertScrollBar().SetColor(16643310);
+  Memo_License->VertScrollBar().SetBorderColor(kSkinBorder);
+  Memo_License->SetText(LoadLicenseText());
+  Memo_License->Loaded();
   Check_Agree = MakeCheckBox(this, Page_License, "Check_Agree", 195, 260, 212, "我已阅读并同意软件使用许可协议", false);
 
   // Page 1: install folder.
@@ -78,6 +98,14 @@ void TFrm_MainysInstall::CreatePageContents() {
                       "安装程序将安装 “Vadode播放器”  到以下文件夹，要安装到不同的文件夹，请点击 [浏览] 按");
   LPath_3 = MakeLabel(this, Page_InstallPath, "LPath_3", 22, 94, "钮并选择其他文件夹，点击 [安装] 按钮开始安装");
   LPath_4 = MakeLabel(this, Page_InstallPath, "LPath_4", 36, 133, "目标文件夹：", true);
+  Edt_InstallPath = new TXPEdit(this);
+  Edt_InstallPath->SetName("Edt_InstallPath");
+  SetPageFont(Edt_InstallPath);
+  Edt_InstallPath->SetColorBorder(kSkinBorder);
+  Edt_InstallPath->SetColorFlat(kPaleGround);
+  Edt_InstallPath->SetAutoSize(false);
+  Edt_InstallPath->SetBounds(51, 155, 385, 19);
+  Edt_InstallPath->SetParent(Page_InstallPath);
   Btn_SelectPath = new TXPPngBtn(this);
   Btn_SelectPath->SetName("Btn_SelectPath");
   Btn_SelectPath->SetBounds(446, 153, 69, 22);
@@ -108,6 +136,19 @@ void TFrm_MainysInstall::CreatePageContents() {
   T_FileRelation = MakeLabel(this, Page_FileRelation, "T_FileRelation", 13, 10, "设置文件关联", true);
   L_FileRelation =
       MakeLabel(this, Page_FileRelation, "L_FileRelation", 23, 30, "请选择需要用 “Vadode播放器”关联的媒体格式 ");
+  Mode_FileRelation = new TXPComboBox(this);
+  Mode_FileRelation->SetName("Mode_FileRelation");
+  SetPageFont(Mode_FileRelation);
+  Mode_FileRelation->SetStyle(TComboBoxStyle::csDropDownList);
+  Mode_FileRelation->SetColor(clWindow);
+  Mode_FileRelation->SetColorArrow(16381677);
+  Mode_FileRelation->SetColorArrowBackground(kSkinBorder);
+  Mode_FileRelation->SetColorBorder(kSkinBorder);
+  for (const char* item : {"推荐关联", "关联所有格式", "取消所有关联"}) Mode_FileRelation->AddItem(item);
+  Mode_FileRelation->SetItemIndex(amRecommended);
+  Mode_FileRelation->SetBounds(46, 69, 226, 21);
+  Mode_FileRelation->SetParent(Page_FileRelation);
+  Mode_FileRelation->SetItemHeight(13);
   Group_FileRelation = new TXPGroupBox(this);
   Group_FileRelation->SetName("Group_FileRelation");
   Group_FileRelation->SetParentColor(false);

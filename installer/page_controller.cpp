@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "controls/xp_check_box.h"
+#include "controls/xp_edit.h"
 #include "controls/xp_panel.h"
 #include "controls/xp_png_btn.h"
 #include "core/wide.h"
@@ -98,8 +99,8 @@ void TFrm_MainysInstall::Btn_SelectPathClick(TObject*) {
   LPath_6->SetCaption(FreeSpaceLabel(GetFreeSpaceText(InstallPathText())));
 }
 
-std::string TFrm_MainysInstall::InstallPathText() const { return FInstallPathText; }
+std::string TFrm_MainysInstall::InstallPathText() const { return Edt_InstallPath->Text(); }
 
-void TFrm_MainysInstall::SetInstallPathText(const std::string& text) { FInstallPathText = text; }
+void TFrm_MainysInstall::SetInstallPathText(const std::string& text) { Edt_InstallPath->SetText(text); }
 
 }  // namespace vd

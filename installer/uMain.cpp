@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "controls/xp_check_box.h"
+#include "controls/xp_combo_box.h"
 #include "controls/xp_panel.h"
 #include "controls/xp_png_btn.h"
 #include "core/text.h"
@@ -132,6 +133,7 @@ void TFrm_MainysInstall::CreateControls() {
   Btn_Install->OnClick = [this](TObject* s) { Btn_InstallClick(s); };
   Btn_SelectPath->OnClick = [this](TObject* s) { Btn_SelectPathClick(s); };
   Btn_Finished->OnClick = [this](TObject* s) { Btn_FinishedClick(s); };
+  Mode_FileRelation->OnCloseUp = [this](TObject* s) { Mode_FileRelationCloseUp(s); };
 }
 
 void TFrm_MainysInstall::FormCreate(TObject*) {

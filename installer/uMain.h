@@ -17,6 +17,9 @@ namespace vd {
 
 class TLabel;
 class TXPCheckBox;
+class TXPColorMemo;
+class TXPComboBox;
+class TXPEdit;
 class TXPGroupBox;
 class TXPPanel;
 class TXPPngBtn;
@@ -55,6 +58,7 @@ public:
   // Page 0: welcome and licence agreement.
   TLabel* T_Welcome = nullptr;
   TLabel* L_1 = nullptr;
+  TXPColorMemo* Memo_License = nullptr;
   TXPCheckBox* Check_Agree = nullptr;
   // Page 1: install folder.
   TLabel* T_Path = nullptr;
@@ -62,6 +66,7 @@ public:
   TLabel* LPath_2 = nullptr;
   TLabel* LPath_3 = nullptr;
   TLabel* LPath_4 = nullptr;
+  TXPEdit* Edt_InstallPath = nullptr;
   TXPPngBtn* Btn_SelectPath = nullptr;
   TLabel* LPath_5 = nullptr;
   TLabel* LPath_6 = nullptr;
@@ -72,6 +77,7 @@ public:
   // Page 3: file associations.
   TLabel* T_FileRelation = nullptr;
   TLabel* L_FileRelation = nullptr;
+  TXPComboBox* Mode_FileRelation = nullptr;
   TXPGroupBox* Group_FileRelation = nullptr;
   // Page 4: finishing options.
   TLabel* T_Finished = nullptr;
@@ -93,8 +99,6 @@ public:
   std::string FUserDataDir;
   std::string FProfilesDir;
   std::string FInstallDir;
-  // The install-folder field's text until the page-1 field exists.
-  std::string FInstallPathText;
 
   // --- Events and operations ---
   void FormCreate(TObject* sender);
@@ -132,6 +136,9 @@ public:
   // --- Association page ---
   // Presets the tree to the recommended file types.
   void SelectRecommendedTypes();
+  // Closing the mode list applies the chosen preset, also when the choice
+  // did not change (hand-made changes are undone).
+  void Mode_FileRelationCloseUp(TObject* sender);
   // Writes the associations of the tree's states under HKEY_CLASSES_ROOT.
   void ApplyFileAssociations();
 
