@@ -14,6 +14,17 @@ int SubtreeSize(const TTreeNode* n) {
     return size;
 }
 
+// The shift state of a mouse message's key flags.
+TShiftState MouseShift(WPARAM keys) {
+    TShiftState s = 0;
+    if (keys & MK_SHIFT) s |= ssShift;
+    if (keys & MK_CONTROL) s |= ssCtrl;
+    if (keys & MK_LBUTTON) s |= ssLeft;
+    if (keys & MK_RBUTTON) s |= ssRight;
+    if (keys & MK_MBUTTON) s |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    return s;
+}
 
 }  // namespace
 
@@ -122,6 +133,70 @@ void TTreeView::CreateParams(TCreateParams& p) {
     if (!hideSelection_) p.Style |= TVS_SHOWSELALWAYS;
     if (hotTrack_) p.Style |= TVS_TRACKSELECT;
     if (!readOnly_) p.Style |= TVS_EDITLABELS;
+    if (autoExpand_) p.Style |= TVS_SINGLEEXPAND;
+}
+
+void TTreeView::SetAutoExpand(bool v) {
+    autoExpand_ = v;
+    if (!HandleAllocated()) return;
+    LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+    SetWindowLongW(Handle(), GWL_STYLE, v ? style | TVS_SINGLEEXPAND : style & ~TVS_SINGLEEXPAND);
+}
+
+bool TTreeView::IsEditing() const {
+    return HandleAllocated() &&
+           SendMessageW(const_cast<TTreeView*>(this)->Handle(), TVM_GETEDITCONTROL, 0, 0) != 0;
+}
+
+LRESULT TTreeView::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            return ButtonDown(msg, wParam, lParam);
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            releaseSeen_ = true;
+            break;
+        default:
+            break;
+    }
+    return TNativeControl::WndProc(msg, wParam, lParam);
+}
+
+LRESULT TTreeView::ButtonDown(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const bool left = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
+    const bool dbl = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK;
+    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+    releaseSeen_ = dragStarted_ = false;
+    LRESULT r = DefaultHandler(msg, wParam, lParam);
+    if (!HandleAllocated()) return r;
+    HWND h = Handle();
+    if (left && !dragStarted_) {
+        // Some system trees leave the selection alone on a state image.
+        TVHITTESTINFO hit{};
+        hit.pt = POINT{x, y};
+        SendMessageW(h, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        if (hit.hItem && (hit.flags & TVHT_ONITEMSTATEICON) &&
+            reinterpret_cast<HTREEITEM>(SendMessageW(h, TVM_GETNEXTITEM, TVGN_CARET, 0)) != hit.hItem)
+            SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hit.hItem));
+    }
+    const TMouseButton button = left ? TMouseButton::mbLeft : TMouseButton::mbRight;
+    const TShiftState shift = MouseShift(wParam);
+    DispatchMouseDown(button, shift, x, y, dbl);
+    // A release that the system tree took from the queue while it tracked
+    // the mouse: the button is up and no release is on its way.
+    const UINT up = left ? WM_LBUTTONUP : WM_RBUTTONUP;
+    MSG pending;
+    if (!releaseSeen_ && !dragStarted_ && HandleAllocated() && GetKeyState(left ? VK_LBUTTON : VK_RBUTTON) >= 0 &&
+        !PeekMessageW(&pending, h, up, up, PM_NOREMOVE)) {
+        DWORD pos = GetMessagePos();
+        POINT p{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+        ::ScreenToClient(h, &p);
+        DispatchMouseUp(button, static_cast<TShiftState>(shift & ~(ssLeft | ssRight)), p.x, p.y);
+    }
+    return r;
 }
 
 void TTreeView::HandleCreated() {
@@ -215,7 +290,8 @@ TTreeNode* TTreeView::Selected() const {
 }
 
 void TTreeView::SetSelected(TTreeNode* node) {
-    SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node ? node->item_ : nullptr));
+    HWND h = Handle();  // first: making the window gives the nodes their items
+    SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node ? node->item_ : nullptr));
 }
 
 TTreeNode* TTreeView::GetNodeAt(int x, int y) const {
@@ -258,6 +334,10 @@ void TTreeView::FontChanged() {
 
 bool TTreeView::Notify(NMHDR* header, LRESULT& result) {
     switch (header->code) {
+        case TVN_BEGINDRAGW:
+        case TVN_BEGINRDRAGW:
+            dragStarted_ = true;
+            break;
         case TVN_SELCHANGEDW: {
             auto* nm = reinterpret_cast<NMTREEVIEWW*>(header);
             if (OnChange) OnChange(this, reinterpret_cast<TTreeNode*>(nm->itemNew.lParam));

@@ -3,6 +3,12 @@
 // a re-created window and can be walked without it: parent, first child,
 // next sibling, depth-first absolute index. State images come from an image
 // list; state-image index n >= 1 shows image n of that list, 0 or -1 none.
+//
+// Mouse presses: the system tree handles a press first (it moves the
+// selection, and a press on an item also tracks the mouse until the release,
+// which it takes from the queue), then OnMouseDown is raised, then OnMouseUp
+// for a release that the system tree took. A left press on a node's state
+// image selects the node, on every platform.
 #pragma once
 #include <memory>
 #include <string>
@@ -77,7 +83,8 @@ public:
     int RootCount() const { return static_cast<int>(roots_.size()); }
     TTreeNode* Root(int i) const { return roots_[i].get(); }
 
-    TTreeNode* Selected() const;
+    // The selected node (nullptr: none).
+    virtual TTreeNode* Selected() const;
     void SetSelected(TTreeNode* node);
     TTreeNode* GetNodeAt(int x, int y) const;
     // The node of a native item handle.
@@ -86,7 +93,7 @@ public:
     TImageList* StateImages() const { return stateImages_; }
     void SetStateImages(TImageList* list);
     TImageList* Images() const { return images_; }
-    void SetImages(TImageList* list);
+    virtual void SetImages(TImageList* list);
 
     int Indent() const { return indent_; }
     void SetIndent(int v);
@@ -102,7 +109,12 @@ public:
     void SetShowRoot(bool v) { showRoot_ = v; }
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool v) { readOnly_ = v; }
-    // Style changes apply when the window is (re)made.
+    // Style changes above apply when the window is (re)made.
+    // Selecting a node expands it and collapses the others (applies at once).
+    virtual bool AutoExpand() const { return autoExpand_; }
+    virtual void SetAutoExpand(bool v);
+    // Whether a node's text is being edited in place.
+    bool IsEditing() const;
 
     TTVChangedEvent OnChange;  // selection changed
     TTVChangedEvent OnExpanded, OnCollapsed;
@@ -110,6 +122,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool Notify(NMHDR* header, LRESULT& result) override;
     void ColorChanged() override;
     void FontChanged() override;
@@ -118,13 +131,17 @@ private:
     friend class TTreeNode;
     void InsertItem(TTreeNode* node);
     void ApplyState(TTreeNode* node);
+    LRESULT ButtonDown(UINT msg, WPARAM wParam, LPARAM lParam);
 
     std::vector<std::unique_ptr<TTreeNode>> roots_;
     TImageList* stateImages_ = nullptr;
     TImageList* images_ = nullptr;
     int indent_ = 19;
     bool hideSelection_ = true, hotTrack_ = false, showButtons_ = true, showLines_ = true,
-         showRoot_ = true, readOnly_ = false;
+         showRoot_ = true, readOnly_ = false, autoExpand_ = false;
+    // While the system tree handles a press: whether the release or the
+    // start of a drag came in meanwhile.
+    bool releaseSeen_ = false, dragStarted_ = false;
 };
 
 }  // namespace vd

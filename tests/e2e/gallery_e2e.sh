@@ -4,6 +4,9 @@
 # Scenarios:
 #   overview - the gallery opens, every section paints; the screenshot of the
 #              whole window is kept as gallery-overview.png
+#   check-tree - the wizard-look check tree driven by mouse and keyboard: a
+#              click on a check box toggles it and its group follows, a press
+#              on a box dragged away toggles nothing, Space toggles back
 # Screenshots land in ARTEFACT_DIR/<scenario>-*.png.
 set -euo pipefail
 
@@ -71,6 +74,56 @@ overview)
   say "distinct colours in the window: $n"
   [ "$n" -gt 200 ] || fail "the window shows only $n colours: sections did not paint"
   kill -0 "$pid" 2>/dev/null || fail "the gallery ended by itself"
+  ;;
+check-tree)
+  start_gallery
+  sleep 5
+  shot start
+  # The partially checked groups show a 7 x 7 block of the wizard's tick
+  # colour inside a one-pixel ring of the window colour; the wizard tree's
+  # groups are the column holding at least three such blocks (rows 0, 8, 9:
+  # the first group, then 手机媒体 and 常规音频格式).
+  blocks=$(convert "$artefacts/$scenario-start.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage txt:- | awk -F'[,: ]+' '
+    /#43B605/ { g[$1 "," $2] = 1 } /#FFFFFF/ { w[$1 "," $2] = 1 }
+    END {
+      for (k in g) {
+        split(k, p, ","); x = p[1]; y = p[2]; ok = 1
+        for (i = 0; i < 7 && ok; i++) for (j = 0; j < 7 && ok; j++) if (!((x + i) "," (y + j) in g)) ok = 0
+        for (i = -1; i <= 7 && ok; i++) {
+          if (!((x + i) "," (y - 1) in w) || !((x + i) "," (y + 7) in w)) ok = 0
+          if (!((x - 1) "," (y + i) in w) || !((x + 7) "," (y + i) in w)) ok = 0
+        }
+        if (ok) print x, y
+      }
+    }' | sort -n -k1,1 -k2,2)
+  say "partial boxes (window x y): $(echo "$blocks" | tr '\n' ';')"
+  column=$(echo "$blocks" | awk '{ n[$1]++ } END { for (x in n) if (n[x] >= 3) print x }' | head -n 1)
+  [ -n "$column" ] || fail "no column of partially checked groups"
+  read -r gy ay < <(echo "$blocks" | awk -v c="$column" '$1 == c { print $2 }' | sort -n | awk 'NR == 1 { a = $1 } NR == 3 { b = $1 } NR == 2 { m = $1 } END { print a, b - m }')
+  gx=$((X + column)); gy=$((Y + gy)); row=$ay
+  say "first group's fill at $gx,$gy; rows $row pixels apart"
+  [ "$row" -ge 14 ] && [ "$row" -le 24 ] || fail "implausible row height $row"
+  px() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+  green="srgb(67,182,5)" white="srgb(255,255,255)"
+  # .ogm (row 3) is unchecked; its box's interior starts 20 pixels right.
+  ox=$((gx + 20)) oy=$((gy + 3 * row))
+  xdotool mousemove $((ox + 3)) $((oy + 3)) click 1
+  sleep 1; shot ogm-checked
+  [ "$(px "$artefacts/$scenario-ogm-checked.png" $((ox + 6)) "$oy")" = "$green" ] || fail ".ogm not checked by the click"
+  [ "$(px "$artefacts/$scenario-ogm-checked.png" "$gx" "$gy")" = "$white" ] &&
+    [ "$(px "$artefacts/$scenario-ogm-checked.png" "$gx" $((gy + 2)))" = "$green" ] || fail "the group did not become checked"
+  # Press on .mpg's box (row 2), drag away, release: nothing toggles.
+  mx=$((gx + 20)) my=$((gy + 2 * row))
+  xdotool mousemove $((mx + 3)) $((my + 3)) mousedown 1
+  sleep 0.3; xdotool mousemove $((mx + 40)) $((my + 60)); sleep 0.3
+  xdotool mousemove $((mx + 80)) $((my + 90)) mouseup 1
+  sleep 1; shot mpg-dragged
+  [ "$(px "$artefacts/$scenario-mpg-dragged.png" $((mx + 6)) "$my")" = "$green" ] || fail ".mpg toggled by a press dragged away"
+  # Space on the selected .ogm: unchecked again, the group partial again.
+  xdotool key space
+  sleep 1; shot space
+  [ "$(px "$artefacts/$scenario-space.png" $((ox + 6)) "$oy")" = "$white" ] || fail "Space did not uncheck .ogm"
+  [ "$(px "$artefacts/$scenario-space.png" "$gx" "$gy")" = "$green" ] || fail "the group is not partial again"
   ;;
 *)
   fail "unknown scenario $scenario"

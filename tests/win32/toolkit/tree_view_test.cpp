@@ -87,5 +87,16 @@ TEST(TreeViewTest, NodesWalkDepthFirstAndShowStateImages) {
     EXPECT_EQ(SendMessageW(h, TVM_GETCOUNT, 0, 0), 0);
 }
 
+TEST(TreeViewTest, SelectingBeforeTheWindowExistsSelectsTheNode) {
+    TForm form(nullptr);
+    auto* tree = new TTreeView(&form);
+    TTreeNode* group = tree->AddChild(nullptr, "g");
+    TTreeNode* item = tree->AddChild(group, "i");
+    tree->SetParent(&form);
+    ASSERT_FALSE(tree->HandleAllocated());
+    tree->SetSelected(item);  // makes the window with the items first
+    EXPECT_EQ(tree->Selected(), item);
+}
+
 }  // namespace
 }  // namespace vd
