@@ -3,6 +3,7 @@
 // association mode and tree, and the finishing options, each in its stored
 // look.
 #include "controls/xp_check_box.h"
+#include "controls/xp_check_tree.h"
 #include "controls/xp_color_memo.h"
 #include "controls/xp_combo_box.h"
 #include "controls/xp_edit.h"
@@ -11,10 +12,13 @@
 #include "controls/xp_png_btn.h"
 #include "controls/xp_progress_bar.h"
 #include "installer/license_text.h"
+#include "installer/rules/file_type_tree.h"
 #include "installer/rules/file_types.h"
 #include "installer/rules/install_location.h"
 #include "installer/uMain.h"
 #include "toolkit/label.h"
+
+#include <vector>
 
 namespace vd {
 
@@ -157,6 +161,26 @@ void TFrm_MainysInstall::CreatePageContents() {
   Group_FileRelation->SetCaption("");
   Group_FileRelation->SetBounds(46, 99, 466, 198);
   Group_FileRelation->SetParent(Page_FileRelation);
+  FileTypeTree = new TXPCheckTree(this);
+  FileTypeTree->SetName("FileTypeTree");
+  FileTypeTree->SetColor(16643305);
+  FileTypeTree->SetParentFont(false);
+  FileTypeTree->Font().SetName("Tahoma");
+  FileTypeTree->Font().SetHeight(-12);
+  FileTypeTree->Font().SetColor(2164481);
+  FileTypeTree->SetHighlightColor(374339);
+  FileTypeTree->SetFocusColor(8478511);
+  FileTypeTree->SelectionPen().SetColor(8478511);
+  FileTypeTree->SetIndent(20);
+  FileTypeTree->SetHotTrack(true);
+  FileTypeTree->SetHideSelection(false);
+  FileTypeTree->SetShowHint(false);
+  // The nine groups and their file types, all unchecked until the preset.
+  std::vector<TTreeNode*> nodes;
+  for (const TFileTypeNode& n : kFileTypeTree)
+    nodes.push_back(FileTypeTree->AddChild(n.parent < 0 ? nullptr : nodes[n.parent], n.text));
+  FileTypeTree->SetBounds(3, 2, 461, 194);
+  FileTypeTree->SetParent(Group_FileRelation);
 
   // Page 4: finishing options.
   T_Finished = MakeLabel(this, Page_Finished, "T_Finished", 195, 39, "安装完成", true);

@@ -17,6 +17,7 @@ namespace vd {
 
 class TLabel;
 class TXPCheckBox;
+class TXPCheckTree;
 class TXPColorMemo;
 class TXPComboBox;
 class TXPEdit;
@@ -79,6 +80,7 @@ public:
   TLabel* L_FileRelation = nullptr;
   TXPComboBox* Mode_FileRelation = nullptr;
   TXPGroupBox* Group_FileRelation = nullptr;
+  TXPCheckTree* FileTypeTree = nullptr;
   // Page 4: finishing options.
   TLabel* T_Finished = nullptr;
   TXPCheckBox* Check_LinkDeskTop = nullptr;

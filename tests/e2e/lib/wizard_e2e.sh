@@ -35,9 +35,9 @@ CHECK_STARTPAGE="216 212"
 # The skin's frame colour that the page inputs are drawn with.
 FRAME_RGB="144,170,181"
 # One frame pixel per page that no other page has there: the licence memo,
-# the install-folder box, the progress bar, the association group box and
-# the desktop check box.
-PAGE_PIXELS=("296 115" "152 184" "158 122" "147 128" "216 112")
+# the install-folder box, the progress bar, the association group box (its
+# left edge; the tree covers its top) and the desktop check box.
+PAGE_PIXELS=("296 115" "152 184" "158 122" "47 200" "216 112")
 
 e2e_begin() {
   scenario=$1 artefacts=$2
@@ -134,7 +134,7 @@ click_form() {
   xdotool click 1
   sleep 0.3
 }
-press() { click_form $1; }  # press BTN_NEXT etc. (word-split on purpose)
+press() { click_form "$1" "$2"; }  # press $BTN_NEXT (word-split on purpose)
 
 # Which page shows: 0..4, or "-" when none is recognised.
 page_now() {
