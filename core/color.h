@@ -9,6 +9,7 @@ using TColor = int32_t;
 
 constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000u);
 constexpr TColor clWindow = static_cast<TColor>(0xFF000005u);
+constexpr TColor clActiveBorder = static_cast<TColor>(0xFF00000Au);
 constexpr TColor clHighlight = static_cast<TColor>(0xFF00000Du);
 constexpr TColor clBtnFace = static_cast<TColor>(0xFF00000Fu);
 constexpr TColor clBtnShadow = static_cast<TColor>(0xFF000010u);

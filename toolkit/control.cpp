@@ -65,6 +65,13 @@ void TControl::ApplyConstraints(int& w, int& h) const {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+    if (autoSize_) {
+        int w = width, h = height;
+        if (CanAutoSize(w, h)) {
+            width = w;
+            height = h;
+        }
+    }
     ApplyConstraints(width, height);
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
     ApplyBounds(left, top, width, height);
@@ -92,6 +99,16 @@ void TControl::SetConstraints(const TSizeConstraints& c) {
     int w = width_, h = height_;
     ApplyConstraints(w, h);
     if (w != width_ || h != height_) SetBounds(left_, top_, w, h);
+}
+
+void TControl::SetAutoSize(bool v) {
+    if (v == autoSize_) return;
+    autoSize_ = v;
+    AdjustSize();
+}
+
+void TControl::AdjustSize() {
+    if (autoSize_) SetBounds(left_, top_, width_, height_);
 }
 
 void TControl::SetAlign(TAlign a) {

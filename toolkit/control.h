@@ -67,6 +67,14 @@ public:
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign a);
+
+    // With AutoSize set, every new size is first offered to CanAutoSize,
+    // which may change it to the size the control wants (a picture control:
+    // its picture's size).
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    // Re-sizes the control to its wanted size now (nothing without AutoSize).
+    void AdjustSize();
     TAnchors Anchors() const { return anchors_; }
     void SetAnchors(TAnchors a) { anchors_ = a; }
 
@@ -171,6 +179,9 @@ protected:
     virtual void TextChanged() { Invalidate(); }
     virtual void EnabledChanged() { Invalidate(); }
     virtual void VisibleChanged();
+    // The size the control wants, given a proposed one (the parent's
+    // alignment may dictate either). False keeps the proposed size.
+    virtual bool CanAutoSize(int& /*newWidth*/, int& /*newHeight*/) { return false; }
     // Stores the bounds; windowed controls also move their window.
     virtual void ApplyBounds(int left, int top, int width, int height);
     void StoreBounds(int left, int top, int width, int height);
@@ -191,6 +202,7 @@ private:
     TSizeConstraints constraints_;
     TAlign align_ = TAlign::alNone;
     TAnchors anchors_ = kDefaultAnchors;
+    bool autoSize_ = false;
     bool visible_ = true;
     bool enabled_ = true;
     TFont font_;

@@ -31,34 +31,28 @@ void TLabel::SetShowAccelChar(bool v) {
     Invalidate();
 }
 
-void TLabel::SetAutoSize(bool v) {
-    if (v == autoSize_) return;
-    autoSize_ = v;
-    AdjustBounds();
-}
-
 void TLabel::TextChanged() {
-    AdjustBounds();
+    AdjustSize();
     TGraphicControl::TextChanged();
 }
 
 void TLabel::FontChanged() {
-    AdjustBounds();
+    AdjustSize();
     TGraphicControl::FontChanged();
 }
 
-void TLabel::AdjustBounds() {
-    if (!autoSize_) return;
+bool TLabel::CanAutoSize(int& newWidth, int& newHeight) {
     HDC screen = GetDC(nullptr);
     TCanvas c;
     c.SetHandle(screen);
     c.Font().Assign(Font());
-    TRect r{0, 0, wordWrap_ ? Width() : 0, 0};
+    TRect r{0, 0, wordWrap_ ? newWidth : 0, 0};
     c.DrawText(Caption().empty() ? std::string(" ") : Caption(), r, TextFlags() | DT_CALCRECT);
     c.SetHandle(nullptr);
     ReleaseDC(nullptr, screen);
-    Invalidate();
-    SetBounds(Left(), Top(), r.Width(), r.Height());
+    newWidth = r.Width();
+    newHeight = r.Height();
+    return true;
 }
 
 unsigned TLabel::TextFlags() const {

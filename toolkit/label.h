@@ -18,25 +18,23 @@ public:
     // An ampersand marks the next letter as the accelerator.
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool v);
-    // Sizes the label to its text (one line, or wrapped at the current
-    // width with WordWrap) whenever the caption or the font changes.
-    bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool v);
+    // With AutoSize (TControl's) the label takes the size of its text (one
+    // line, or wrapped at the width it is given with WordWrap), also
+    // whenever the caption or the font changes.
 
     void Paint() override;
 
 protected:
+    bool CanAutoSize(int& newWidth, int& newHeight) override;
     void TextChanged() override;
     void FontChanged() override;
 
 private:
     unsigned TextFlags() const;
-    void AdjustBounds();
     bool transparent_ = false;
     TAlignment alignment_ = TAlignment::taLeftJustify;
     bool wordWrap_ = false;
     bool showAccelChar_ = true;
-    bool autoSize_ = false;
 };
 
 }  // namespace vd

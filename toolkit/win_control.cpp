@@ -13,6 +13,8 @@ namespace vd {
 namespace {
 
 const wchar_t kControlProp[] = L"VdControl";
+// Sent by RedrawArea from other threads: paint the invalid area now.
+const UINT kUpdateNowMessage = WM_APP + 0x3A2;
 const wchar_t kWindowClass[] = L"VdWindow";
 
 void RegisterWindowClass(const std::wstring& name, WNDPROC proc) {
@@ -196,6 +198,9 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             if (originalProc_) break;
             return 1;  // the paint composes the background itself
+        case kUpdateNowMessage:
+            UpdateWindow(handle_);
+            return 0;
         case WM_PRINTCLIENT:
             if (originalProc_) break;
             PaintDC(reinterpret_cast<HDC>(wParam));
@@ -621,6 +626,17 @@ void TWinControl::InvalidateArea(const TRect& r) {
     if (!handle_) return;
     RECT rc{r.Left, r.Top, r.Right, r.Bottom};
     InvalidateRect(handle_, &rc, FALSE);
+}
+
+void TWinControl::RedrawArea(const TRect& r) {
+    HWND h = handle_;
+    if (!h || r.IsEmpty()) return;
+    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+    InvalidateRect(h, &rc, FALSE);
+    if (GetWindowThreadProcessId(h, nullptr) == GetCurrentThreadId())
+        UpdateWindow(h);
+    else
+        SendMessageW(h, kUpdateNowMessage, 0, 0);
 }
 
 void TWinControl::Update() {

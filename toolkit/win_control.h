@@ -81,6 +81,12 @@ public:
     void Update() override;
     // Invalidates part of the client area (a graphic child's bounds).
     void InvalidateArea(const TRect& r);
+    // Invalidates part of the client area and has it painted before
+    // returning. Any thread may ask: from another thread the request is a
+    // message sent to the window, painted by the window's thread while the
+    // caller waits (its waits serve sent messages, so this never deadlocks
+    // with a window thread waiting for the caller).
+    void RedrawArea(const TRect& r);
     // Paints the control and all its children into a canvas with the
     // control's top-left at (x, y).
     void PaintTo(TCanvas& canvas, int x, int y);

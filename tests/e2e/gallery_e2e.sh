@@ -7,6 +7,10 @@
 #   check-tree - the wizard-look check tree driven by mouse and keyboard: a
 #              click on a check box toggles it and its group follows, a press
 #              on a box dragged away toggles nothing, Space toggles back
+#   slideshow - the slideshow brings in the four slides one after the other:
+#              a screenshot of a transition in mid-flight (a frame that is
+#              none of the slides) and one at its end (a slide exactly) are
+#              kept as slideshow-midflight.png and slideshow-end.png
 # Screenshots land in ARTEFACT_DIR/<scenario>-*.png.
 set -euo pipefail
 
@@ -40,7 +44,7 @@ shot() { import -display "$DISPLAY" -window root "$artefacts/$scenario-$1.png" 2
 
 # Number of distinct colours in a rectangle of a screenshot.
 colours() {  # image x y w h
-  convert "$1" -crop "$4x$5+$2+$3" +repage -unique-colors -format "%w" info:
+  convert "$1" -crop "$4x$5+$2+$3" +repage -format "%k" info:
 }
 
 start_gallery() {
@@ -75,9 +79,68 @@ overview)
   [ "$n" -gt 200 ] || fail "the window shows only $n colours: sections did not paint"
   kill -0 "$pid" 2>/dev/null || fail "the gallery ended by itself"
   ;;
+slideshow)
+  start_gallery
+  # The slideshow wears a frame line of #3A6EA5 (2 px) around its 503 x 186
+  # slides; find it on the screen.
+  MARK="#3A6EA5" SW=503 SH=186
+  deadline=$((SECONDS + 30)) box=
+  while [ $SECONDS -lt $deadline ]; do
+    shot find
+    box=$(convert "$artefacts/$scenario-find.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage \
+          -fill black +opaque "$MARK" -fill white -opaque "$MARK" -trim -format "%w %h %X %Y" info: 2>>"$log" || true)
+    [ "${box%% *}" = "$((SW + 4))" ] && break
+    sleep 1
+  done
+  read -r bw bh bx by <<<"$box"
+  [ "$bw" = $((SW + 4)) ] && [ "$bh" = $((SH + 4)) ] || fail "no slideshow frame of $((SW + 4))x$((SH + 4)) found (found '$box')"
+  sx=$((X + bx + 2)) sy=$((Y + by + 2))
+  say "slides shown at $sx,$sy"
+  # The slides as the screen should show them at the end of a transition.
+  for n in 1 2 3 4; do convert "$root/res/slides/ipic$n.jpg" "$artefacts/ref$n.png"; done
+  pixels=$((SW * SH))
+  # "D N": the smallest number of pixels (more than 6 % apart) by which the
+  # slideshow differs from one of the four slides, and that slide.
+  nearest() {
+    local best=$pixels slide=0 n ae
+    for n in 1 2 3 4; do
+      ae=$(compare -metric AE -fuzz 6% "$1" "$artefacts/ref$n.png" null: 2>&1 || true)
+      ae=${ae%%.*}; ae=${ae%% *}
+      if [ -n "$ae" ] && [ "$ae" -lt "$best" ]; then best=$ae slide=$n; fi
+    done
+    echo "$best $slide"
+  }
+  mid= end= deadline=$((SECONDS + 60)) i=0
+  while [ $SECONDS -lt $deadline ] && [ -z "$end" ]; do
+    i=$((i + 1))
+    shot "sample"
+    convert "$artefacts/$scenario-sample.png" -crop "${SW}x${SH}+$sx+$sy" +repage "$artefacts/crop.png"
+    read -r d NEAREST <<<"$(nearest "$artefacts/crop.png")"
+    if [ -z "$mid" ] && [ "$d" -gt $((pixels / 5)) ]; then
+      # None of the slides: a frame of a transition in flight.
+      mv "$artefacts/$scenario-sample.png" "$artefacts/$scenario-midflight.png"
+      cp "$artefacts/crop.png" "$artefacts/$scenario-midflight-slides.png"
+      mid=$i
+      say "sample $i: mid-flight ($d of $pixels pixels differ from the nearest slide)"
+    elif [ -n "$mid" ] && [ "$d" -lt $((pixels / 100)) ]; then
+      mv "$artefacts/$scenario-sample.png" "$artefacts/$scenario-end.png"
+      cp "$artefacts/crop.png" "$artefacts/$scenario-end-slides.png"
+      end=$i
+      say "sample $i: at the end, slide $NEAREST ($d pixels differ)"
+    fi
+  done
+  rm -f "$artefacts/$scenario-sample.png" "$artefacts/$scenario-find.png" "$artefacts/crop.png" "$artefacts"/ref?.png
+  [ -n "$mid" ] || fail "no transition caught in mid-flight in 60 s"
+  [ -n "$end" ] || fail "the transition caught in mid-flight never ended on a slide"
+  kill -0 "$pid" 2>/dev/null || fail "the gallery ended by itself"
+  ;;
 check-tree)
   start_gallery
   sleep 5
+  # The combo section drops a list down once the form shows; a dropped list
+  # takes the next click for itself, so close it first.
+  xdotool key Escape
+  sleep 1
   shot start
   # The partially checked groups show a 7 x 7 block of the wizard's tick
   # colour inside a one-pixel ring of the window colour; the wizard tree's

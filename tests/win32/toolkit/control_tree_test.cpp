@@ -176,6 +176,35 @@ TEST(AlignTest, ConstraintsLimitTheSize) {
     EXPECT_EQ(label.Height(), 5);
 }
 
+// A control that wants to be 40 x 30 when auto-sized.
+struct SizedLabel : TLabel {
+    using TLabel::TLabel;
+    bool CanAutoSize(int& w, int& h) override {
+        if (Align() != TAlign::alTop) w = 40;
+        h = 30;
+        return true;
+    }
+};
+
+TEST(AlignTest, AutoSizeTakesTheWantedSizeUnlessTheParentDictatesIt) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto* label = new SizedLabel(&form);
+    label->SetParent(&form);
+    label->SetBounds(5, 6, 100, 10);
+    EXPECT_EQ(label->BoundsRect(), Bounds(5, 6, 100, 10));
+    label->SetAutoSize(true);
+    EXPECT_EQ(label->BoundsRect(), Bounds(5, 6, 40, 30));
+    label->SetBounds(7, 8, 90, 90);  // moves, keeps its size
+    EXPECT_EQ(label->BoundsRect(), Bounds(7, 8, 40, 30));
+    label->SetAlign(TAlign::alTop);  // the parent gives the width
+    EXPECT_EQ(label->BoundsRect(), Bounds(0, 0, form.ClientWidth(), 30));
+    label->SetAlign(TAlign::alNone);
+    label->SetAutoSize(false);
+    label->SetBounds(1, 2, 3, 4);
+    EXPECT_EQ(label->BoundsRect(), Bounds(1, 2, 3, 4));
+}
+
 TEST(FormTest, BorderlessMainFormHasTheRequestedClientAreaAndTitle) {
     Application().SetTitle("Vadode播放器安装程序");
     TForm form(nullptr);

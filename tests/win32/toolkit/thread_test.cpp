@@ -123,6 +123,50 @@ TEST(ThreadTest, TerminateAndFreeOnTerminate) {
     EXPECT_TRUE(terminatedOnWindowThread);
 }
 
+// Counts its paints and the threads they ran on.
+class PaintCounter : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    std::atomic<int> paints{0};
+    std::atomic<DWORD> paintThread{0};
+    TRect lastClip;
+
+protected:
+    void Paint() override {
+        ++paints;
+        paintThread = GetCurrentThreadId();
+        lastClip = Canvas().ClipRect();
+    }
+};
+
+TEST(ThreadTest, RedrawAreaFromAnotherThreadPaintsBeforeItReturns) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 120, 120);
+    auto* c = new PaintCounter(&form);
+    c->SetParent(&form);
+    c->SetBounds(10, 10, 100, 100);
+    form.Show();
+    test::Pump(50);
+    std::vector<int> seen;
+    auto* t = NewThread<FnThread>(false, [&](FnThread&) {
+        for (int i = 0; i < 20; ++i) {
+            int before = c->paints;
+            c->RedrawArea(TRect{10, 20, 30, 40});
+            seen.push_back(c->paints - before);
+        }
+    });
+    t->WaitFor();  // the window thread paints while it waits
+    delete t;
+    ASSERT_EQ(seen.size(), 20u);
+    for (int n : seen) EXPECT_EQ(n, 1);
+    EXPECT_EQ(c->paintThread, GetCurrentThreadId());
+    EXPECT_EQ(c->lastClip, (TRect{10, 20, 30, 40}));
+    // On the window thread it paints at once.
+    int before = c->paints;
+    c->RedrawArea(TRect{0, 0, 5, 5});
+    EXPECT_EQ(c->paints, before + 1);
+}
+
 TEST(ThreadTest, CanvasLockOrdersDrawingAcrossThreads) {
     TBitmap bmp(8, 8);
     HANDLE locked = CreateEventW(nullptr, TRUE, FALSE, nullptr);
