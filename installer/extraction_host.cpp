@@ -3,7 +3,10 @@
 // of the extraction.
 #include <windows.h>
 
+#include <exception>
+
 #include "controls/xp_progress_bar.h"
+#include "controls/xp_slideshow.h"
 #include "core/random.h"
 #include "core/wide.h"
 #include "installer/uMain.h"
@@ -27,8 +30,15 @@ void TFrm_MainysInstall::EntryDone(int count) {
 void TFrm_MainysInstall::ShowSlide() {
   if (FSlideIndex < 1 || FSlideIndex > 4) return;
   Randomize();
-  const int style = RandomRange(1, 171);  // 1..170
-  (void)style;
+  XPSlideShow->SetStyle(RandomRange(1, 171));  // 1..170
+  // A slide that cannot be read (its file gone from the temporary folder)
+  // leaves the picture shown; the installation goes on.
+  try {
+    XPSlideShow->Picture().LoadFromFile(FSlideFiles[FSlideIndex]);
+  } catch (const std::exception&) {
+    return;
+  }
+  XPSlideShow->Execute();
 }
 
 void TFrm_MainysInstall::ExtractionDone() {

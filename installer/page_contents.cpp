@@ -11,6 +11,7 @@
 #include "controls/xp_panel.h"
 #include "controls/xp_png_btn.h"
 #include "controls/xp_progress_bar.h"
+#include "controls/xp_slideshow.h"
 #include "installer/license_text.h"
 #include "installer/rules/file_type_tree.h"
 #include "installer/rules/file_types.h"
@@ -135,6 +136,13 @@ void TFrm_MainysInstall::CreatePageContents() {
   Process_Show->SetThemeAware(false);
   Process_Show->SetBounds(57, 93, 441, 16);
   Process_Show->SetParent(Page_Process);
+  XPSlideShow = new TXPSlideShow(this);
+  XPSlideShow->SetName("XPSlideShow");
+  XPSlideShow->SetParentColor(false);
+  XPSlideShow->SetColor(kPaleGround);
+  XPSlideShow->SetFrameColor(kPaleGround);
+  XPSlideShow->SetBounds(27, 123, 503, 186);
+  XPSlideShow->SetParent(Page_Process);
 
   // Page 3: association mode and the tree in its frame.
   T_FileRelation = MakeLabel(this, Page_FileRelation, "T_FileRelation", 13, 10, "设置文件关联", true);

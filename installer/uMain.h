@@ -26,6 +26,7 @@ class TXPPanel;
 class TXPPngBtn;
 class TXPPngView;
 class TXPProgressBar;
+class TXPSlideShow;
 
 // The form is also the extraction worker's host: the worker reads its
 // folders and hands it every finished entry and the end of the extraction.
@@ -75,6 +76,7 @@ public:
   TLabel* T_Process = nullptr;
   TLabel* LProcess_1 = nullptr;
   TXPProgressBar* Process_Show = nullptr;
+  TXPSlideShow* XPSlideShow = nullptr;
   // Page 3: file associations.
   TLabel* T_FileRelation = nullptr;
   TLabel* L_FileRelation = nullptr;

@@ -158,12 +158,18 @@ wait_page() {
   fail "page $want did not show (page now: $now)"
 }
 
-# Waits for a message box captioned $2 (default "警告"), keeps its picture
-# as NAME, and closes it with Enter.
+# A shown window captioned $1 other than the wizard's own.
+find_box() {
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "${win:-none}" | head -n 1
+}
+
+# Waits for a message box captioned $2 (default "警告"; an error the
+# application reports carries the application title), keeps its picture as
+# NAME, and closes it with Enter.
 wait_warning() {
   local name=$1 caption=${2:-警告} deadline=$((SECONDS + ${3:-30})) box=
   while [ $SECONDS -lt $deadline ]; do
-    box=$(find_window "$caption" || true)
+    box=$(find_box "$caption" || true)
     [ -n "$box" ] && break
     sleep 0.3
   done
@@ -173,7 +179,7 @@ wait_warning() {
   xdotool windowactivate --sync "$box" 2>/dev/null || true
   xdotool key --window "$box" Return
   sleep 0.5
-  [ -z "$(find_window "$caption" || true)" ] || { xdotool key Return; sleep 0.5; }
+  [ -z "$(find_box "$caption" || true)" ] || { xdotool key Return; sleep 0.5; }
   say "message box '$caption' shown and closed"
 }
 
