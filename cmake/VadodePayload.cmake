@@ -45,6 +45,10 @@ else()
   set(vd_payload_depends ${vd_payload_folder}/order.txt)
 endif()
 
+# The folder the package is packed from (the end-to-end runs compare the
+# installed files with it).
+set(VD_PAYLOAD_FOLDER ${vd_payload_folder})
+
 add_custom_command(
   OUTPUT ${VD_PACKAGE_FILE}
   COMMAND ${CMAKE_COMMAND} -DXPDB=${VD_HOST_XPDB} -DFOLDER=${vd_payload_folder}

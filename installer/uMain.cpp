@@ -2,14 +2,17 @@
 
 #include <windows.h>
 
+#include "controls/xp_check_box.h"
+#include "controls/xp_combo_box.h"
 #include "controls/xp_panel.h"
 #include "controls/xp_png_btn.h"
 #include "core/text.h"
 #include "installer/portal_resources.h"
-#include "installer/rules/page_table.h"
+#include "installer/rules/install_location.h"
 #include "installer/window_frame.h"
 #include "package/resource_export.h"
 #include "res/resource_ids.h"
+#include "system/disk_space.h"
 #include "system/folders.h"
 #include "installer/startup_facts.h"
 #include "toolkit/application.h"
@@ -110,7 +113,7 @@ void TFrm_MainysInstall::CreateControls() {
   Page_Process = MakePanel(this, this, "Page_Process", TAlign::alClient, 1, 29, 556, 330);
   Page_FileRelation = MakePanel(this, this, "Page_FileRelation", TAlign::alClient, 1, 29, 556, 330);
   Page_Finished = MakePanel(this, this, "Page_Finished", TAlign::alClient, 1, 29, 556, 330);
-  Btn_SelectPath = MakeButton(this, Page_InstallPath, "Btn_SelectPath", 446, 153, 69, 22);
+  CreatePageContents();
 
   // Title-bar behaviour.
   TMouseEvent drag = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
@@ -122,6 +125,15 @@ void TFrm_MainysInstall::CreateControls() {
   Btn_Min->OnClick = [this](TObject* s) { Btn_MinClick(s); };
   Btn_Close->OnClick = [this](TObject* s) { Btn_CloseClick(s); };
   Btn_Cancel->OnClick = [this](TObject* s) { Btn_CloseClick(s); };
+
+  // The wizard's steps.
+  Check_Agree->OnClick = [this](TObject* s) { Check_AgreeClick(s); };
+  Btn_Next->OnClick = [this](TObject* s) { Btn_NextClick(s); };
+  Btn_Prev->OnClick = [this](TObject* s) { Btn_PrevClick(s); };
+  Btn_Install->OnClick = [this](TObject* s) { Btn_InstallClick(s); };
+  Btn_SelectPath->OnClick = [this](TObject* s) { Btn_SelectPathClick(s); };
+  Btn_Finished->OnClick = [this](TObject* s) { Btn_FinishedClick(s); };
+  Mode_FileRelation->OnCloseUp = [this](TObject* s) { Mode_FileRelationCloseUp(s); };
 }
 
 void TFrm_MainysInstall::FormCreate(TObject*) {
@@ -137,11 +149,12 @@ void TFrm_MainysInstall::FormCreate(TObject*) {
   FPackageFile = folders.packageFile;
   for (int i = 1; i <= 4; ++i) FSlideFiles[i] = folders.slideFiles[i - 1];
   Btn_Next->SetEnabled(false);
-  FInstallPathText = folders.installPathText;
+  SetInstallPathText(folders.installPathText);
   FInstallDir = folders.installDir;
   // Newer Windows: under the roaming data folder; older: under the install folder.
   FUserDataDir = folders.userDataDir;
   FProfilesDir = folders.profilesDir;
+  LPath_6->SetCaption(FreeSpaceLabel(GetFreeSpaceText(InstallPathText())));
 }
 
 void TFrm_MainysInstall::FormShow(TObject*) {
@@ -204,25 +217,6 @@ TXPPanel* TFrm_MainysInstall::PagePanel(int index) const {
     case 3: return Page_FileRelation;
     case 4: return Page_Finished;
     default: return nullptr;
-  }
-}
-
-void TFrm_MainysInstall::ShowPage() {
-  const TPageRule* rule = PageRule(FPageIndex);
-  if (!rule) return;
-  // Panels first: the page's own shows, the four others hide.
-  for (int i = 0; i < kPageCount; ++i) PagePanel(i)->SetVisible(i == FPageIndex);
-  // Then the buttons: in the bar or moved onto the form, then shown, hidden
-  // or left as they were, and disabled where the page says so.
-  TXPPngBtn* const buttons[pbCount] = {Btn_Next, Btn_Prev, Btn_Install, Btn_Cancel, Btn_Finished};
-  for (int b = 0; b < pbCount; ++b)
-    buttons[b]->SetParent(rule->buttons[b].place == TButtonPlace::bpBar ? static_cast<TWinControl*>(Area_Bottom)
-                                                                         : this);
-  for (int b = 0; b < pbCount; ++b) {
-    const TButtonRule& r = rule->buttons[b];
-    if (r.visibility == TButtonVisibility::bvShown) buttons[b]->SetVisible(true);
-    if (r.visibility == TButtonVisibility::bvHidden) buttons[b]->SetVisible(false);
-    if (r.disable) buttons[b]->SetEnabled(false);
   }
 }
 

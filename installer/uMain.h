@@ -8,17 +8,29 @@
 #include <cstdint>
 #include <string>
 
+#include "installer/data_extractor.h"
+#include "installer/rules/page_table.h"
 #include "toolkit/form.h"
 #include "toolkit/types.h"
 
 namespace vd {
 
 class TLabel;
+class TXPCheckBox;
+class TXPCheckTree;
+class TXPColorMemo;
+class TXPComboBox;
+class TXPEdit;
+class TXPGroupBox;
 class TXPPanel;
 class TXPPngBtn;
 class TXPPngView;
+class TXPProgressBar;
+class TXPSlideShow;
 
-class TFrm_MainysInstall : public TForm {
+// The form is also the extraction worker's host: the worker reads its
+// folders and hands it every finished entry and the end of the extraction.
+class TFrm_MainysInstall : public TForm, public TExtractionHost {
 public:
   explicit TFrm_MainysInstall(TComponent* owner);
 
@@ -45,8 +57,38 @@ public:
   TXPPanel* Page_Process = nullptr;
   TXPPanel* Page_FileRelation = nullptr;
   TXPPanel* Page_Finished = nullptr;
-  // Page 1: browse for the install folder.
+  // Page 0: welcome and licence agreement.
+  TLabel* T_Welcome = nullptr;
+  TLabel* L_1 = nullptr;
+  TXPColorMemo* Memo_License = nullptr;
+  TXPCheckBox* Check_Agree = nullptr;
+  // Page 1: install folder.
+  TLabel* T_Path = nullptr;
+  TLabel* LPath_1 = nullptr;
+  TLabel* LPath_2 = nullptr;
+  TLabel* LPath_3 = nullptr;
+  TLabel* LPath_4 = nullptr;
+  TXPEdit* Edt_InstallPath = nullptr;
   TXPPngBtn* Btn_SelectPath = nullptr;
+  TLabel* LPath_5 = nullptr;
+  TLabel* LPath_6 = nullptr;
+  // Page 2: progress and slides.
+  TLabel* T_Process = nullptr;
+  TLabel* LProcess_1 = nullptr;
+  TXPProgressBar* Process_Show = nullptr;
+  TXPSlideShow* XPSlideShow = nullptr;
+  // Page 3: file associations.
+  TLabel* T_FileRelation = nullptr;
+  TLabel* L_FileRelation = nullptr;
+  TXPComboBox* Mode_FileRelation = nullptr;
+  TXPGroupBox* Group_FileRelation = nullptr;
+  TXPCheckTree* FileTypeTree = nullptr;
+  // Page 4: finishing options.
+  TLabel* T_Finished = nullptr;
+  TXPCheckBox* Check_LinkDeskTop = nullptr;
+  TXPCheckBox* Check_LinkTask = nullptr;
+  TXPCheckBox* Check_RunApp = nullptr;
+  TXPCheckBox* Check_SetStartPage = nullptr;
 
   // --- Wizard state, in declaration order ---
   bool FIsVista = false;
@@ -61,8 +103,6 @@ public:
   std::string FUserDataDir;
   std::string FProfilesDir;
   std::string FInstallDir;
-  // The install-folder field's text until the page-1 field exists.
-  std::string FInstallPathText;
 
   // --- Events and operations ---
   void FormCreate(TObject* sender);
@@ -72,13 +112,53 @@ public:
   void Area_TitleMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
   // Loads every skin image from the program's resources into its control.
   void LoadSkinImages();
-  // Shows the panel of FPageIndex and sets the bottom-bar buttons for it.
+  // Shows the panel of FPageIndex, sets the bottom-bar buttons for it and
+  // runs the page's entry action (page 4 applies the associations first).
   void ShowPage();
   // The panel of a page number (nullptr above 4).
   TXPPanel* PagePanel(int index) const;
 
+  // --- Page controller ---
+  void Check_AgreeClick(TObject* sender);
+  void Btn_NextClick(TObject* sender);
+  void Btn_PrevClick(TObject* sender);
+  // Takes the install folder, shows page 2, lets it paint and starts the
+  // extraction worker.
+  void Btn_InstallClick(TObject* sender);
+  // Browses for a folder; the install folder becomes its "ZarIrovid".
+  void Btn_SelectPathClick(TObject* sender);
+  // The finishing actions, then the program ends.
+  void Btn_FinishedClick(TObject* sender);
+
+  // --- Extraction host (window thread) ---
+  TPlayerFolders ExtractionFolders() override;
+  void EntryDone(int count) override;
+  void ExtractionDone() override;
+  // Starts the transition to slide FSlideIndex (1..4) with a random style.
+  void ShowSlide();
+
+  // --- Association page ---
+  // Presets the tree to the recommended file types.
+  void SelectRecommendedTypes();
+  // Closing the mode list applies the chosen preset, also when the choice
+  // did not change (hand-made changes are undone).
+  void Mode_FileRelationCloseUp(TObject* sender);
+  // Writes the associations of the tree's states under HKEY_CLASSES_ROOT.
+  void ApplyFileAssociations();
+
+  // The install-folder field's text.
+  std::string InstallPathText() const;
+  void SetInstallPathText(const std::string& text);
+
 private:
   void CreateControls();
+  // The labels, inputs and buttons of the five pages.
+  void CreatePageContents();
+  // The install-folder step of Install: FInstallDir from the field, and on
+  // older Windows the userdata and profiles folders below it.
+  void TakeInstallFolder();
+  // The page's action on entering it.
+  void RunPageAction(TPageAction action);
 };
 
 // Frame operations on a form: the rounded outline and the place in the

@@ -38,7 +38,13 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/VadodeSetup.rc PROPERTIE
 add_dependencies(vd_setup_resources vd_package_file)
 
 # VadodeSetup.exe: GUI subsystem, wWinMain, static.
-add_library(vd_wizard STATIC ${CMAKE_CURRENT_SOURCE_DIR}/uMain.cpp)
+add_library(vd_wizard STATIC
+  ${vd_wizard_dir}/uMain.cpp
+  ${vd_wizard_dir}/page_contents.cpp
+  ${vd_wizard_dir}/page_controller.cpp
+  ${vd_wizard_dir}/extraction_host.cpp
+  ${vd_wizard_dir}/file_relation_page.cpp
+  ${vd_wizard_dir}/finishing.cpp)
 target_include_directories(vd_wizard PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(vd_wizard PUBLIC vd_installer_support vd_controls vd_toolkit vd_system vd_package
                       vd_install_rules vd_core)

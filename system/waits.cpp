@@ -39,6 +39,21 @@ HANDLE CreateWaitTimer() {
     return h;
 }
 
+// Sleeps for ms, serving only the messages other threads send to this
+// thread's windows (an animation thread's synchronous repaint would
+// otherwise block for the whole sleep); posted messages stay queued.
+void SleepServingSentMessages(DWORD ms) {
+    const DWORD t0 = GetTickCount();
+    for (;;) {
+        const DWORD spent = GetTickCount() - t0;
+        if (spent >= ms) return;
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - spent, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+            MSG msg;
+            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+    }
+}
+
 }  // namespace
 
 void BusyWait(uint32_t ms) {
@@ -52,7 +67,7 @@ void SleepWait(uint32_t ms, int32_t step) {
     const DWORD pause = step > 0 ? static_cast<DWORD>(step) : 0;
     const DWORD t0 = GetTickCount();
     do {
-        Sleep(pause);
+        SleepServingSentMessages(pause);
         DispatchPendingMessages();
     } while (static_cast<DWORD>(GetTickCount() - t0) <= ms);
 }

@@ -12,7 +12,8 @@ namespace vd {
 void BusyWait(uint32_t ms);
 
 // As BusyWait, but every round first sleeps step milliseconds (a negative
-// step counts as 0) and then dispatches pending messages.
+// step counts as 0) and then dispatches pending messages. Messages that
+// other threads send to the thread's windows are served during the sleep.
 void SleepWait(uint32_t ms, int32_t step);
 
 // Units of TimerWait.

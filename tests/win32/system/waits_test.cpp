@@ -91,6 +91,25 @@ TEST(SleepWait, StepsUntilTheTimeIsUp) {
     EXPECT_LT(MsSince(t0), 2000);
 }
 
+TEST(SleepWait, ServesSentMessagesDuringTheSleep) {
+    // Another thread's synchronous request (a slideshow's repaint) is
+    // answered at once, not at the end of the step.
+    test::TMessageCounter counter;
+    HWND wnd = counter.Handle();
+    long long sendMs = -1;
+    std::thread sender([wnd, &sendMs] {
+        Sleep(30);
+        auto t0 = Clock::now();
+        SendMessageW(wnd, WM_APP, 0, 0);
+        sendMs = MsSince(t0);
+    });
+    SleepWait(400, 300);
+    sender.join();
+    EXPECT_EQ(counter.Count(), 1);
+    EXPECT_GE(sendMs, 0);
+    EXPECT_LT(sendMs, 150);
+}
+
 TEST(TimerWait, Milliseconds) {
     auto t0 = Clock::now();
     TimerWait(100, wuMilliseconds);

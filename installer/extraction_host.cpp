@@ -1,0 +1,51 @@
+// The main form as the extraction worker's host: the folders the player
+// goes to, the progress bar and the slides after every entry, and the end
+// of the extraction.
+#include <windows.h>
+
+#include <exception>
+
+#include "controls/xp_progress_bar.h"
+#include "controls/xp_slideshow.h"
+#include "core/random.h"
+#include "core/wide.h"
+#include "installer/uMain.h"
+#include "system/waits.h"
+
+namespace vd {
+
+TPlayerFolders TFrm_MainysInstall::ExtractionFolders() { return {FInstallDir, FProfilesDir, FUserDataDir}; }
+
+void TFrm_MainysInstall::EntryDone(int count) {
+  Process_Show->SetPercent(static_cast<uint16_t>(ProgressPercent(count)));
+  // Slides change at every quarter of the bar, read back from it.
+  const int slide = SlideIndexFor(Process_Show->Percent());
+  if (slide != FSlideIndex) {
+    FSlideIndex = static_cast<uint8_t>(slide);
+    ShowSlide();
+    SleepWait(2000, 50);
+  }
+}
+
+void TFrm_MainysInstall::ShowSlide() {
+  if (FSlideIndex < 1 || FSlideIndex > 4) return;
+  Randomize();
+  XPSlideShow->SetStyle(RandomRange(1, 171));  // 1..170
+  // A slide that cannot be read (its file gone from the temporary folder)
+  // leaves the picture shown; the installation goes on.
+  try {
+    XPSlideShow->Picture().LoadFromFile(FSlideFiles[FSlideIndex]);
+  } catch (const std::exception&) {
+    return;
+  }
+  XPSlideShow->Execute();
+}
+
+void TFrm_MainysInstall::ExtractionDone() {
+  DeleteFileW(Wide(FPackageFile).c_str());
+  SelectRecommendedTypes();
+  ++FPageIndex;
+  ShowPage();
+}
+
+}  // namespace vd

@@ -1,0 +1,106 @@
+// The wizard's page controller: which page shows, which buttons the bottom
+// bar holds for it, what entering a page does, and the buttons that move
+// between the pages.
+#include <windows.h>
+
+#include "controls/xp_check_box.h"
+#include "controls/xp_edit.h"
+#include "controls/xp_panel.h"
+#include "controls/xp_png_btn.h"
+#include "core/wide.h"
+#include "installer/install_location_checks.h"
+#include "installer/rules/install_location.h"
+#include "installer/rules/startup_folders.h"
+#include "installer/uMain.h"
+#include "system/dialogs.h"
+#include "system/disk_space.h"
+#include "system/folders.h"
+#include "system/waits.h"
+#include "toolkit/label.h"
+
+namespace vd {
+
+void TFrm_MainysInstall::ShowPage() {
+  const TPageRule* rule = PageRule(FPageIndex);
+  if (!rule) return;
+  if (rule->actionFirst) RunPageAction(rule->action);
+  // Panels first: the page's own shows, the four others hide.
+  for (int i = 0; i < kPageCount; ++i) PagePanel(i)->SetVisible(i == FPageIndex);
+  // Then the buttons: in the bar or moved onto the form, then shown, hidden
+  // or left as they were, and disabled where the page says so.
+  TXPPngBtn* const buttons[pbCount] = {Btn_Next, Btn_Prev, Btn_Install, Btn_Cancel, Btn_Finished};
+  for (int b = 0; b < pbCount; ++b)
+    buttons[b]->SetParent(rule->buttons[b].place == TButtonPlace::bpBar ? static_cast<TWinControl*>(Area_Bottom)
+                                                                         : this);
+  for (int b = 0; b < pbCount; ++b) {
+    const TButtonRule& r = rule->buttons[b];
+    if (r.visibility == TButtonVisibility::bvShown) buttons[b]->SetVisible(true);
+    if (r.visibility == TButtonVisibility::bvHidden) buttons[b]->SetVisible(false);
+    if (r.disable) buttons[b]->SetEnabled(false);
+  }
+  if (!rule->actionFirst) RunPageAction(rule->action);
+}
+
+void TFrm_MainysInstall::RunPageAction(TPageAction action) {
+  switch (action) {
+    case TPageAction::paNone:
+      break;
+    case TPageAction::paInstallPathChecks:
+      // An older version is uninstalled first (the wizard stays here); a
+      // running player ends the wizard.
+      if (RunInstallPathChecks([](std::string_view text) { ShowWarning(text, ""); })) Close();
+      break;
+    case TPageAction::paDeleteSlideFiles:
+      for (int i = 1; i <= 4; ++i) DeleteFileW(Wide(FSlideFiles[i]).c_str());
+      break;
+    case TPageAction::paApplyAssociations:
+      ApplyFileAssociations();
+      break;
+  }
+}
+
+void TFrm_MainysInstall::Check_AgreeClick(TObject*) { Btn_Next->SetEnabled(Check_Agree->Checked()); }
+
+void TFrm_MainysInstall::Btn_NextClick(TObject*) {
+  ++FPageIndex;
+  ShowPage();
+}
+
+void TFrm_MainysInstall::Btn_PrevClick(TObject*) {
+  --FPageIndex;
+  ShowPage();
+}
+
+void TFrm_MainysInstall::TakeInstallFolder() {
+  FInstallDir = InstallDirFromText(InstallPathText());
+  // Newer Windows keeps both under the roaming data folder.
+  if (!FIsVista) {
+    FUserDataDir = UserDataDirFor(false, "", FInstallDir);
+    FProfilesDir = ProfilesDirFor(false, "", FInstallDir);
+  }
+}
+
+void TFrm_MainysInstall::Btn_InstallClick(TObject*) {
+  TakeInstallFolder();
+  ++FPageIndex;
+  ShowPage();
+  BusyWait(100);  // let page 2 paint
+  // Runs at once and frees itself; an exception (the package cannot be
+  // opened) reaches the application's handler and leaves page 2 with only
+  // Cancel usable.
+  TDataExtractor::Create(FPackageFile, *this);
+}
+
+void TFrm_MainysInstall::Btn_SelectPathClick(TObject*) {
+  const std::string folder = BrowseForFolder(kBrowseTitle, "");
+  if (!FolderExists(folder)) return;  // cancelled, or not a folder
+  SetInstallPathText(InstallPathForBrowsedFolder(folder));
+  Area_Bottom->SetFocus();
+  LPath_6->SetCaption(FreeSpaceLabel(GetFreeSpaceText(InstallPathText())));
+}
+
+std::string TFrm_MainysInstall::InstallPathText() const { return Edt_InstallPath->Text(); }
+
+void TFrm_MainysInstall::SetInstallPathText(const std::string& text) { Edt_InstallPath->SetText(text); }
+
+}  // namespace vd
