@@ -9,7 +9,7 @@
 #include "installer/player_shortcuts.h"
 #include "installer/portal_mode.h"
 #include "installer/rules/player_files.h"
-#include "installer/special_value_store.h"
+#include "installer/portal_record_store.h"
 #include "installer/start_page.h"
 #include "installer/uMain.h"
 #include "installer/url_protocol.h"

@@ -15,7 +15,7 @@ add_library(vd_installer_support STATIC
   ${vd_wizard_dir}/data_extractor.cpp
   ${vd_wizard_dir}/file_associations.cpp
   ${vd_wizard_dir}/url_protocol.cpp
-  ${vd_wizard_dir}/special_value_store.cpp
+  ${vd_wizard_dir}/portal_record_store.cpp
   ${vd_wizard_dir}/player_shortcuts.cpp
   ${vd_wizard_dir}/start_page.cpp)
 target_include_directories(vd_installer_support PUBLIC ${PROJECT_SOURCE_DIR})

@@ -20,15 +20,15 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--program" && i + 1 < argc) {
-            std::string spec = argv[++i];
-            size_t eq = spec.find('=');
+            std::string assignment = argv[++i];
+            size_t eq = assignment.find('=');
             std::vector<uint8_t> bytes;
-            if (eq == std::string::npos || eq == 0 || !vd::ReadFileBytes(spec.substr(eq + 1), bytes)) {
+            if (eq == std::string::npos || eq == 0 || !vd::ReadFileBytes(assignment.substr(eq + 1), bytes)) {
                 std::fprintf(stderr, "mkpayload: --program needs NAME=FILE with a readable file: '%s'\n",
-                             spec.c_str());
+                             assignment.c_str());
                 return 2;
             }
-            programs[spec.substr(0, eq)] = std::move(bytes);
+            programs[assignment.substr(0, eq)] = std::move(bytes);
         } else if (a == "--profile" && i + 1 < argc) {
             if (!vd::ParsePayloadProfile(argv[++i], profile)) {
                 std::fprintf(stderr, "mkpayload: unknown profile '%s' (small or full)\n", argv[i]);

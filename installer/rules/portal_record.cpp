@@ -1,4 +1,4 @@
-#include "installer/rules/special_value.h"
+#include "installer/rules/portal_record.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
-#include "installer/special_value_store.h"
+#include "installer/portal_record_store.h"
 
 #include <windows.h>
 
 #include "core/wide.h"
-#include "installer/rules/special_value.h"
+#include "installer/rules/portal_record.h"
 #include "package/xp_file_db.h"
 
 namespace vd {
