@@ -10,8 +10,6 @@ constexpr TColor kDisabledArrow = 8421504;  // RGB 128, 128, 128
 
 TRect ToRect(const TBox& b) { return TRect{b.Left, b.Top, b.Right, b.Bottom}; }
 
-uint32_t SysColor(int index) { return GetSysColor(index); }
-
 }  // namespace
 
 TXPComboBox::TXPComboBox(TComponent* owner) : TComboBox(owner) {
@@ -57,9 +55,9 @@ void TXPComboBox::SetAdvColorArrowBackground(TAdvColors n) {
 void TXPComboBox::CalcAdvColors() {
     if (!useAdvColors_ || !Parent()) return;
     const TColor base = Parent()->Color();
-    colorBorder_ = ShiftColorLightness(base, colorBorder_, advColorBorder_, TLightnessShift::Darker, SysColor);
+    colorBorder_ = ShiftColorLightness(base, colorBorder_, advColorBorder_, TLightnessShift::Darker, LookupSysColor);
     colorArrowBackground_ = ShiftColorLightness(base, colorArrowBackground_, advColorArrowBackground_,
-                                                TLightnessShift::Darker, SysColor);
+                                                TLightnessShift::Darker, LookupSysColor);
 }
 
 void TXPComboBox::ParentColorChanged() {

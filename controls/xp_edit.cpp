@@ -9,8 +9,6 @@ namespace {
 
 TRect ToRect(const TBox& b) { return TRect{b.Left, b.Top, b.Right, b.Bottom}; }
 
-uint32_t SysColor(int index) { return GetSysColor(index); }
-
 LPCWSTR CursorResource(TCursor c) {
     switch (c) {
         case crIBeam: return IDC_IBEAM;
@@ -133,8 +131,9 @@ void TCustomXPEdit::SetAdvColorBorder(TAdvColors n) {
 void TCustomXPEdit::CalcAdvColors() {
     if (!useAdvColors_) return;
     colorFocused_ =
-        ShiftColorLightness(colorFlat_, colorFocused_, advColorFocused_, TLightnessShift::Lighter, SysColor);
-    colorBorder_ = ShiftColorLightness(colorFlat_, colorBorder_, advColorBorder_, TLightnessShift::Darker, SysColor);
+        ShiftColorLightness(colorFlat_, colorFocused_, advColorFocused_, TLightnessShift::Lighter, LookupSysColor);
+    colorBorder_ =
+        ShiftColorLightness(colorFlat_, colorBorder_, advColorBorder_, TLightnessShift::Darker, LookupSysColor);
 }
 
 void TCustomXPEdit::ParentColorChanged() {
