@@ -1,5 +1,6 @@
 #include "controls/xp_check_box.h"
 
+#include "controls/box_rect.h"
 #include "toolkit/graphics.h"
 #include "toolkit/paint_parent.h"
 
@@ -106,8 +107,7 @@ void TXPCheckBox::SetEnabled(bool v) {
 }
 
 TRect TXPCheckBox::BoxRect() const {
-    TBox b = CheckBoxBoxRect(layout_, ClientWidth(), ClientHeight());
-    return TRect{b.Left, b.Top, b.Right, b.Bottom};
+    return ToRect(CheckBoxBoxRect(layout_, ClientWidth(), ClientHeight()));
 }
 
 // --- Painting ---
@@ -154,7 +154,7 @@ void TXPCheckBox::PaintCaption(TCanvas& c) {
     const TBox t = CheckBoxTextRect(layout_, ClientWidth(), ClientHeight());
     const unsigned flags = DT_WORDBREAK | (layout_ == checkboxRight ? DT_RIGHT : DT_LEFT);
     c.Font().Assign(Font());
-    DrawCaption(c, text, TRect{t.Left, t.Top, t.Right, t.Bottom}, flags);
+    DrawCaption(c, text, ToRect(t), flags);
 }
 
 // --- Hover ---

@@ -1,5 +1,6 @@
 #include "controls/xp_combo_box.h"
 
+#include "controls/box_rect.h"
 #include "controls/model/color_shift.h"
 #include "controls/model/combo_geometry.h"
 
@@ -7,8 +8,6 @@ namespace vd {
 namespace {
 
 constexpr TColor kDisabledArrow = 8421504;  // RGB 128, 128, 128
-
-TRect ToRect(const TBox& b) { return TRect{b.Left, b.Top, b.Right, b.Bottom}; }
 
 }  // namespace
 
@@ -129,7 +128,7 @@ void TXPComboBox::DrawButton(TCanvas& c) {
     c.FillRect(b);
     c.Brush().SetColor(colorBorder_);
     c.FrameRect(b);
-    auto corners = ComboArrowTriangle(TBox{b.Left, b.Top, b.Right, b.Bottom}, dropped_);
+    auto corners = ComboArrowTriangle(ToBox(b), dropped_);
     auto triangle = [&](int dx, int dy, TColor color) {
         TPoint p[3];
         for (int i = 0; i < 3; ++i) p[i] = TPoint{corners[i].X + dx, corners[i].Y + dy};

@@ -1,13 +1,12 @@
 #include "controls/xp_edit.h"
 
+#include "controls/box_rect.h"
 #include "controls/model/color_shift.h"
 #include "core/text.h"
 #include "toolkit/form.h"
 
 namespace vd {
 namespace {
-
-TRect ToRect(const TBox& b) { return TRect{b.Left, b.Top, b.Right, b.Bottom}; }
 
 LPCWSTR CursorResource(TCursor c) {
     switch (c) {
@@ -334,7 +333,7 @@ void TXPEdit::PaintButton(TCanvas& c) {
     DrawEdge(c.Handle(), &r, EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE | (pressed_ ? BF_FLAT : 0));
     c.Brush().SetStyle(TBrushStyle::bsSolid);
     c.Brush().SetColor(clBlack);
-    const TBox box{b.Left, b.Top, b.Right, b.Bottom};
+    const TBox box = ToBox(b);
     if (linkStyle_ == lsEllipsis)
         for (const TBox& dot : EllipsisDots(box, ClientHeight(), pressed_)) c.FillRect(ToRect(dot));
     else

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "controls/box_rect.h"
 #include "toolkit/graphics.h"
 #include "toolkit/paint_parent.h"
 
@@ -64,7 +65,7 @@ void TXPGroupBox::Paint() {
     // Without a caption the line still sits at half the font's text height.
     const TPoint ext = c.TextExtent(text.empty() ? std::string("0") : text);
     const int tw = text.empty() ? 0 : ext.X, th = ext.Y;
-    const TBox client{cr.Left, cr.Top, cr.Right, cr.Bottom};
+    const TBox client = ToBox(cr);
 
     c.Pen().SetStyle(TPenStyle::psSolid);
     c.Pen().SetWidth(1);
@@ -77,7 +78,7 @@ void TXPGroupBox::Paint() {
 
     if (text.empty()) return;
     const TBox t = GroupBoxCaptionRect(client, th);
-    DrawCaption(c, text, TRect{t.Left, t.Top, t.Right, t.Bottom}, DT_SINGLELINE | DT_LEFT);
+    DrawCaption(c, text, ToRect(t), DT_SINGLELINE | DT_LEFT);
 }
 
 }  // namespace vd
