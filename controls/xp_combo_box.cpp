@@ -1,7 +1,6 @@
 #include "controls/xp_combo_box.h"
 
 #include "controls/box_rect.h"
-#include "controls/model/color_shift.h"
 #include "controls/model/combo_geometry.h"
 
 namespace vd {

@@ -1,7 +1,6 @@
 #include "controls/xp_edit.h"
 
 #include "controls/box_rect.h"
-#include "controls/model/color_shift.h"
 #include "core/text.h"
 #include "toolkit/form.h"
 
