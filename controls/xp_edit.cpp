@@ -168,8 +168,9 @@ void TCustomXPEdit::DrawFrame(HDC dc, TColor state) {
     c.SetHandle(nullptr);
 }
 
-void TCustomXPEdit::RedrawFrame() {
-    const TColor state = StateColor();
+void TCustomXPEdit::RedrawFrame() { ShowState(StateColor()); }
+
+void TCustomXPEdit::ShowState(TColor state) {
     if (Color() != state) SetColor(state);
     if (!HandleAllocated()) return;
     HDC dc = GetWindowDC(Handle());
@@ -230,13 +231,7 @@ LRESULT TCustomXPEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             focused_ = false;
             LRESULT r = TEdit::WndProc(msg, wParam, lParam);
             // The focus is not moved yet: judge by where it goes.
-            const TColor state = StateColorWith(reinterpret_cast<HWND>(wParam));
-            if (Color() != state) SetColor(state);
-            if (HandleAllocated()) {
-                HDC dc = GetWindowDC(Handle());
-                DrawFrame(dc, state);
-                ReleaseDC(Handle(), dc);
-            }
+            ShowState(StateColorWith(reinterpret_cast<HWND>(wParam)));
             return r;
         }
         case WM_SYSCOLORCHANGE:

@@ -79,6 +79,8 @@ protected:
 
 private:
     TColor StateColorWith(HWND focus) const;
+    // RedrawFrame in a given state colour.
+    void ShowState(TColor state);
     void DrawFrame(HDC windowDC, TColor state);
     void CalcAdvColors();
     void AdjustHeight();
