@@ -1,15 +1,12 @@
 #include "controls/gradient_paint.h"
 
+#include "controls/box_rect.h"
+
 namespace vd {
-namespace {
-
-TBox BoxOfRect(const TRect& r) { return TBox{r.Left, r.Top, r.Right, r.Bottom}; }
-
-}  // namespace
 
 void PaintGradient(TBitmap& target, const TRect& r, TColor from, TColor to, TGradientDirection d) {
     if (r.IsEmpty()) return;
-    GradientFill(target.Surface(), BoxOfRect(r), static_cast<TColor>(ColorToRGB(from)),
+    GradientFill(target.Surface(), ToBox(r), static_cast<TColor>(ColorToRGB(from)),
                  static_cast<TColor>(ColorToRGB(to)), d);
     target.Modified();
 }

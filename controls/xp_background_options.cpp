@@ -2,15 +2,10 @@
 
 #include <algorithm>
 
+#include "controls/box_rect.h"
 #include "toolkit/paint_parent.h"
 
 namespace vd {
-namespace {
-
-TBox ToBox(const TRect& r) { return TBox{r.Left, r.Top, r.Right, r.Bottom}; }
-TRect ToRect(const TBox& b) { return TRect{b.Left, b.Top, b.Right, b.Bottom}; }
-
-}  // namespace
 
 TFCBackgroundOptions::TFCBackgroundOptions(TWinControl* control) : control_(control) {
     picture_.OnChange = [this](TObject*) { Changed(kPicture); };

@@ -1,7 +1,7 @@
 #include "controls/xp_check_box.h"
 
-#include <algorithm>
-
+#include "controls/box_rect.h"
+#include "toolkit/graphics.h"
 #include "toolkit/paint_parent.h"
 
 namespace vd {
@@ -13,13 +13,9 @@ int g_boxCount = 0;
 TCheckBoxHover g_hover;
 TXPCheckBox* g_hotBox = nullptr;  // the box g_hover's owner belongs to
 
-uint32_t LookupSysColor(int index) { return GetSysColor(index); }
-
-TAdvColors ClampAdv(TAdvColors n) { return std::clamp(n, 0, 100); }
-
 }  // namespace
 
-TXPCheckBox::TXPCheckBox(TComponent* owner) : TCustomControl(owner) {
+TXPCheckBox::TXPCheckBox(TComponent* owner) : TXPCaptionedControl(owner) {
     // The box raises OnClick itself when Checked changes; a quick second
     // press is a press like any other.
     SetControlStyle(ControlStyle() & ~(csClickEvents | csDoubleClicks));
@@ -80,43 +76,14 @@ void TXPCheckBox::SetColorBorder(TColor c) {
     Invalidate();
 }
 
-void TXPCheckBox::SetAdvColorFocused(TAdvColors n) {
-    advFocused_ = ClampAdv(n);
-    CalcAdvColors();
-    Invalidate();
-}
+void TXPCheckBox::SetAdvColorFocused(TAdvColors n) { SetAdvAmount(advFocused_, n); }
+void TXPCheckBox::SetAdvColorDown(TAdvColors n) { SetAdvAmount(advDown_, n); }
+void TXPCheckBox::SetAdvColorBorder(TAdvColors n) { SetAdvAmount(advBorder_, n); }
 
-void TXPCheckBox::SetAdvColorDown(TAdvColors n) {
-    advDown_ = ClampAdv(n);
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TXPCheckBox::SetAdvColorBorder(TAdvColors n) {
-    advBorder_ = ClampAdv(n);
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TXPCheckBox::SetUseAdvColors(bool v) {
-    if (v == useAdvColors_) return;
-    useAdvColors_ = v;
-    SetParentColor(v);
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TXPCheckBox::CalcAdvColors() {
-    if (!useAdvColors_) return;
+void TXPCheckBox::DeriveAdvColors() {
     colorFocused_ = ShiftColorLightness(Color(), colorFocused_, advFocused_, TLightnessShift::Lighter, LookupSysColor);
     colorDown_ = ShiftColorLightness(Color(), colorDown_, advDown_, TLightnessShift::Darker, LookupSysColor);
     colorBorder_ = ShiftColorLightness(Color(), colorBorder_, advBorder_, TLightnessShift::Darker, LookupSysColor);
-}
-
-void TXPCheckBox::ColorChanged() {
-    // Own colour or the parent's (ParentColor): the derived colours follow.
-    CalcAdvColors();
-    Invalidate();
 }
 
 void TXPCheckBox::SetLayout(TCheckBoxLayout l) {
@@ -130,7 +97,7 @@ void TXPCheckBox::SetBiDiMode(TBiDiMode m) {
 }
 
 void TXPCheckBox::SetEnabled(bool v) {
-    TCustomControl::SetEnabled(v);
+    TXPCaptionedControl::SetEnabled(v);
     model_.SetEnabled(Enabled());
     if (!Enabled()) {
         g_hover.Release(model_);
@@ -140,8 +107,7 @@ void TXPCheckBox::SetEnabled(bool v) {
 }
 
 TRect TXPCheckBox::BoxRect() const {
-    TBox b = CheckBoxBoxRect(layout_, ClientWidth(), ClientHeight());
-    return TRect{b.Left, b.Top, b.Right, b.Bottom};
+    return ToRect(CheckBoxBoxRect(layout_, ClientWidth(), ClientHeight()));
 }
 
 // --- Painting ---
@@ -188,15 +154,7 @@ void TXPCheckBox::PaintCaption(TCanvas& c) {
     const TBox t = CheckBoxTextRect(layout_, ClientWidth(), ClientHeight());
     const unsigned flags = DT_WORDBREAK | (layout_ == checkboxRight ? DT_RIGHT : DT_LEFT);
     c.Font().Assign(Font());
-    c.Brush().SetStyle(TBrushStyle::bsClear);
-    TRect r{t.Left, t.Top, t.Right, t.Bottom};
-    if (!Enabled()) {
-        TRect shadow = r.Offset(1, 1);
-        c.Font().SetColor(clBtnHighlight);
-        c.DrawText(text, shadow, flags);
-        c.Font().SetColor(clBtnShadow);
-    }
-    c.DrawText(text, r, flags);
+    DrawCaption(c, text, ToRect(t), flags);
 }
 
 // --- Hover ---
@@ -227,7 +185,7 @@ void TXPCheckBox::MouseMove(TShiftState shift, int x, int y) {
         }
         SyncHoverTimer();
     }
-    TCustomControl::MouseMove(shift, x, y);
+    TXPCaptionedControl::MouseMove(shift, x, y);
 }
 
 // --- Mouse buttons, keys, focus ---
@@ -236,13 +194,13 @@ void TXPCheckBox::MouseDown(TMouseButton b, TShiftState shift, int x, int y) {
     if (b != TMouseButton::mbLeft || !Enabled()) return;
     SetFocus();
     model_.Press();
-    TCustomControl::MouseDown(b, shift, x, y);
+    TXPCaptionedControl::MouseDown(b, shift, x, y);
 }
 
 void TXPCheckBox::MouseUp(TMouseButton b, TShiftState shift, int x, int y) {
     if (b != TMouseButton::mbLeft || !Enabled()) return;
     if (model_.Release()) SetChecked(!Checked());
-    TCustomControl::MouseUp(b, shift, x, y);
+    TXPCaptionedControl::MouseUp(b, shift, x, y);
 }
 
 bool TXPCheckBox::DialogChar(char32_t ch) {
@@ -255,12 +213,12 @@ bool TXPCheckBox::DialogChar(char32_t ch) {
         SetChecked(!Checked());
         return true;
     }
-    return TCustomControl::DialogChar(ch);
+    return TXPCaptionedControl::DialogChar(ch);
 }
 
 void TXPCheckBox::DoExit() {
     model_.ExitNotified();
-    TCustomControl::DoExit();
+    TXPCaptionedControl::DoExit();
 }
 
 LRESULT TXPCheckBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -294,19 +252,10 @@ LRESULT TXPCheckBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 SyncHoverTimer();
             }
             break;
-        case WM_SYSCOLORCHANGE:
-            CalcAdvColors();
-            Invalidate();
-            break;
-        case WM_WINDOWPOSCHANGED: {
-            LRESULT r = TCustomControl::WndProc(msg, wParam, lParam);
-            if (transparent_) Invalidate();
-            return r;
-        }
         default:
             break;
     }
-    return TCustomControl::WndProc(msg, wParam, lParam);
+    return TXPCaptionedControl::WndProc(msg, wParam, lParam);
 }
 
 }  // namespace vd

@@ -9,18 +9,16 @@
 // counts; the box takes its caption's accelerator and Space.
 #pragma once
 #include "controls/model/check_box_model.h"
-#include "controls/model/color_shift.h"
+#include "controls/xp_captioned_control.h"
 #include "toolkit/timer.h"
-#include "toolkit/win_control.h"
 
 namespace vd {
 
-class TXPCheckBox : public TCustomControl {
+class TXPCheckBox : public TXPCaptionedControl {
 public:
     explicit TXPCheckBox(TComponent* owner);
     ~TXPCheckBox() override;
 
-    bool Transparent() const { return transparent_; }
     void SetTransparent(bool v);
     // A change raises OnClick and redraws the box; the same value does nothing.
     bool Checked() const { return model_.Checked(); }
@@ -43,9 +41,6 @@ public:
     void SetAdvColorDown(TAdvColors n);
     TAdvColors AdvColorBorder() const { return advBorder_; }
     void SetAdvColorBorder(TAdvColors n);
-    // Also sets ParentColor to the same value.
-    bool UseAdvColors() const { return useAdvColors_; }
-    void SetUseAdvColors(bool v);
 
     TCheckBoxLayout Layout() const { return layout_; }
     void SetLayout(TCheckBoxLayout l);
@@ -74,7 +69,7 @@ protected:
     void MouseUp(TMouseButton b, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void DoExit() override;
-    void ColorChanged() override;
+    void DeriveAdvColors() override;
 
 private:
     void RedrawBox();
@@ -82,17 +77,14 @@ private:
     void PaintCaption(TCanvas& c);
     void HoverTick();
     void SyncHoverTimer();
-    void CalcAdvColors();
     bool UnderCursor() const;
 
     TCheckBoxModel model_;
-    bool transparent_ = false;
     TColor colorFocused_ = 16777215;
     TColor colorDown_ = 16643306;
     TColor colorCheck_ = 374339;
     TColor colorBorder_ = 15902253;
     TAdvColors advFocused_ = 10, advDown_ = 10, advBorder_ = 50;
-    bool useAdvColors_ = false;
     TCheckBoxLayout layout_ = checkboxLeft;
     TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
 };

@@ -22,7 +22,6 @@ TXPCheckTree::TXPCheckTree(TComponent* owner) : TXPCheckCustomTreeView(owner) {
     checkImages_->SetName("CheckImages");
     LoadCheckImages();
     SetStateImages(checkImages_);
-    checkImagesWidth_ = checkImages_->Width();
 }
 
 TXPCheckTree::~TXPCheckTree() {
@@ -143,7 +142,7 @@ void TXPCheckTree::MouseDown(TMouseButton button, TShiftState shift, int x, int 
         if (TTreeNode* node = Selected()) {
             TRect r = node->DisplayRect(true);
             int boxRight = r.Left - imagesWidth_;
-            if (boxRight - checkImagesWidth_ < x && x <= boxRight && r.Top <= y && y <= r.Bottom) {
+            if (boxRight - checkImages_->Width() < x && x <= boxRight && r.Top <= y && y <= r.Bottom) {
                 mouseOnCheck_ = true;
                 checkIndex_ = node->AbsoluteIndex();
             }

@@ -84,7 +84,6 @@ private:
     void GiveStatesToNewNodes();
 
     int checkIndex_ = -1;        // absolute index of the node pressed on its box
-    int checkImagesWidth_ = 16;
     int imagesWidth_ = 0;
     bool mouseOnCheck_ = false;  // the left button went down on a check box
     TImageList* checkImages_ = nullptr;

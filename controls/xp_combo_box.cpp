@@ -1,16 +1,12 @@
 #include "controls/xp_combo_box.h"
 
-#include "controls/model/color_shift.h"
+#include "controls/box_rect.h"
 #include "controls/model/combo_geometry.h"
 
 namespace vd {
 namespace {
 
 constexpr TColor kDisabledArrow = 8421504;  // RGB 128, 128, 128
-
-TRect ToRect(const TBox& b) { return TRect{b.Left, b.Top, b.Right, b.Bottom}; }
-
-uint32_t SysColor(int index) { return GetSysColor(index); }
 
 }  // namespace
 
@@ -57,9 +53,9 @@ void TXPComboBox::SetAdvColorArrowBackground(TAdvColors n) {
 void TXPComboBox::CalcAdvColors() {
     if (!useAdvColors_ || !Parent()) return;
     const TColor base = Parent()->Color();
-    colorBorder_ = ShiftColorLightness(base, colorBorder_, advColorBorder_, TLightnessShift::Darker, SysColor);
+    colorBorder_ = ShiftColorLightness(base, colorBorder_, advColorBorder_, TLightnessShift::Darker, LookupSysColor);
     colorArrowBackground_ = ShiftColorLightness(base, colorArrowBackground_, advColorArrowBackground_,
-                                                TLightnessShift::Darker, SysColor);
+                                                TLightnessShift::Darker, LookupSysColor);
 }
 
 void TXPComboBox::ParentColorChanged() {
@@ -131,7 +127,7 @@ void TXPComboBox::DrawButton(TCanvas& c) {
     c.FillRect(b);
     c.Brush().SetColor(colorBorder_);
     c.FrameRect(b);
-    auto corners = ComboArrowTriangle(TBox{b.Left, b.Top, b.Right, b.Bottom}, dropped_);
+    auto corners = ComboArrowTriangle(ToBox(b), dropped_);
     auto triangle = [&](int dx, int dy, TColor color) {
         TPoint p[3];
         for (int i = 0; i < 3; ++i) p[i] = TPoint{corners[i].X + dx, corners[i].Y + dy};

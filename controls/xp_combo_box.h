@@ -6,12 +6,10 @@
 // focused field shows a highlight frame and the strip between the native
 // text area and the narrower button in the highlight colour.
 #pragma once
+#include "controls/model/color_shift.h"
 #include "toolkit/combo_box.h"
 
 namespace vd {
-
-// Amount of a derived colour's lightness shift, 0..100.
-using TAdvColors = int;
 
 class TXPComboBox : public TComboBox {
 public:

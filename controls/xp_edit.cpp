@@ -1,15 +1,11 @@
 #include "controls/xp_edit.h"
 
-#include "controls/model/color_shift.h"
+#include "controls/box_rect.h"
 #include "core/text.h"
 #include "toolkit/form.h"
 
 namespace vd {
 namespace {
-
-TRect ToRect(const TBox& b) { return TRect{b.Left, b.Top, b.Right, b.Bottom}; }
-
-uint32_t SysColor(int index) { return GetSysColor(index); }
 
 LPCWSTR CursorResource(TCursor c) {
     switch (c) {
@@ -133,8 +129,9 @@ void TCustomXPEdit::SetAdvColorBorder(TAdvColors n) {
 void TCustomXPEdit::CalcAdvColors() {
     if (!useAdvColors_) return;
     colorFocused_ =
-        ShiftColorLightness(colorFlat_, colorFocused_, advColorFocused_, TLightnessShift::Lighter, SysColor);
-    colorBorder_ = ShiftColorLightness(colorFlat_, colorBorder_, advColorBorder_, TLightnessShift::Darker, SysColor);
+        ShiftColorLightness(colorFlat_, colorFocused_, advColorFocused_, TLightnessShift::Lighter, LookupSysColor);
+    colorBorder_ =
+        ShiftColorLightness(colorFlat_, colorBorder_, advColorBorder_, TLightnessShift::Darker, LookupSysColor);
 }
 
 void TCustomXPEdit::ParentColorChanged() {
@@ -171,8 +168,9 @@ void TCustomXPEdit::DrawFrame(HDC dc, TColor state) {
     c.SetHandle(nullptr);
 }
 
-void TCustomXPEdit::RedrawFrame() {
-    const TColor state = StateColor();
+void TCustomXPEdit::RedrawFrame() { ShowState(StateColor()); }
+
+void TCustomXPEdit::ShowState(TColor state) {
     if (Color() != state) SetColor(state);
     if (!HandleAllocated()) return;
     HDC dc = GetWindowDC(Handle());
@@ -233,13 +231,7 @@ LRESULT TCustomXPEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             focused_ = false;
             LRESULT r = TEdit::WndProc(msg, wParam, lParam);
             // The focus is not moved yet: judge by where it goes.
-            const TColor state = StateColorWith(reinterpret_cast<HWND>(wParam));
-            if (Color() != state) SetColor(state);
-            if (HandleAllocated()) {
-                HDC dc = GetWindowDC(Handle());
-                DrawFrame(dc, state);
-                ReleaseDC(Handle(), dc);
-            }
+            ShowState(StateColorWith(reinterpret_cast<HWND>(wParam)));
             return r;
         }
         case WM_SYSCOLORCHANGE:
@@ -335,7 +327,7 @@ void TXPEdit::PaintButton(TCanvas& c) {
     DrawEdge(c.Handle(), &r, EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE | (pressed_ ? BF_FLAT : 0));
     c.Brush().SetStyle(TBrushStyle::bsSolid);
     c.Brush().SetColor(clBlack);
-    const TBox box{b.Left, b.Top, b.Right, b.Bottom};
+    const TBox box = ToBox(b);
     if (linkStyle_ == lsEllipsis)
         for (const TBox& dot : EllipsisDots(box, ClientHeight(), pressed_)) c.FillRect(ToRect(dot));
     else

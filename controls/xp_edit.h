@@ -12,14 +12,12 @@
 // rectangle can be narrowed for the button; a password box is a single-line
 // edit that masks its text itself while the user types.
 #pragma once
+#include "controls/model/color_shift.h"
 #include "controls/model/edit_text_rules.h"
 #include "controls/model/flat_edit_geometry.h"
 #include "toolkit/edit.h"
 
 namespace vd {
-
-// Amount of a derived colour's lightness shift, 0..100.
-using TAdvColors = int;
 
 // Mouse cursors by their usual numbers.
 using TCursor = int;
@@ -81,6 +79,8 @@ protected:
 
 private:
     TColor StateColorWith(HWND focus) const;
+    // RedrawFrame in a given state colour.
+    void ShowState(TColor state);
     void DrawFrame(HDC windowDC, TColor state);
     void CalcAdvColors();
     void AdjustHeight();

@@ -1,18 +1,14 @@
 #include "controls/xp_group_box.h"
 
-#include <algorithm>
 #include <vector>
 
+#include "controls/box_rect.h"
+#include "toolkit/graphics.h"
 #include "toolkit/paint_parent.h"
 
 namespace vd {
-namespace {
 
-uint32_t LookupSysColor(int index) { return GetSysColor(index); }
-
-}  // namespace
-
-TXPGroupBox::TXPGroupBox(TComponent* owner) : TCustomControl(owner) {
+TXPGroupBox::TXPGroupBox(TComponent* owner) : TXPCaptionedControl(owner) {
     SetControlStyle(ControlStyle() | csAcceptsControls | csOpaque);
     // The window's paint composes the whole picture off screen and copies
     // it in one step.
@@ -40,28 +36,10 @@ void TXPGroupBox::SetTopLineFull(bool v) {
     Invalidate();
 }
 
-void TXPGroupBox::SetAdvColorBorder(TAdvColors n) {
-    advBorder_ = std::clamp(n, 0, 100);
-    CalcAdvColors();
-    Invalidate();
-}
+void TXPGroupBox::SetAdvColorBorder(TAdvColors n) { SetAdvAmount(advBorder_, n); }
 
-void TXPGroupBox::SetUseAdvColors(bool v) {
-    if (v == useAdvColors_) return;
-    useAdvColors_ = v;
-    SetParentColor(v);
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TXPGroupBox::CalcAdvColors() {
-    if (!useAdvColors_) return;
+void TXPGroupBox::DeriveAdvColors() {
     colorBorder_ = ShiftColorLightness(Color(), colorBorder_, advBorder_, TLightnessShift::Darker, LookupSysColor);
-}
-
-void TXPGroupBox::ColorChanged() {
-    CalcAdvColors();
-    TCustomControl::ColorChanged();
 }
 
 bool TXPGroupBox::DialogChar(char32_t ch) {
@@ -69,7 +47,7 @@ bool TXPGroupBox::DialogChar(char32_t ch) {
         SetFocus();
         return true;
     }
-    return TCustomControl::DialogChar(ch);
+    return TXPCaptionedControl::DialogChar(ch);
 }
 
 void TXPGroupBox::Paint() {
@@ -87,7 +65,7 @@ void TXPGroupBox::Paint() {
     // Without a caption the line still sits at half the font's text height.
     const TPoint ext = c.TextExtent(text.empty() ? std::string("0") : text);
     const int tw = text.empty() ? 0 : ext.X, th = ext.Y;
-    const TBox client{cr.Left, cr.Top, cr.Right, cr.Bottom};
+    const TBox client = ToBox(cr);
 
     c.Pen().SetStyle(TPenStyle::psSolid);
     c.Pen().SetWidth(1);
@@ -100,33 +78,7 @@ void TXPGroupBox::Paint() {
 
     if (text.empty()) return;
     const TBox t = GroupBoxCaptionRect(client, th);
-    TRect r{t.Left, t.Top, t.Right, t.Bottom};
-    const unsigned flags = DT_SINGLELINE | DT_LEFT;
-    c.Brush().SetStyle(TBrushStyle::bsClear);
-    if (!Enabled()) {
-        TRect shadow = r.Offset(1, 1);
-        c.Font().SetColor(clBtnHighlight);
-        c.DrawText(text, shadow, flags);
-        c.Font().SetColor(clBtnShadow);
-    }
-    c.DrawText(text, r, flags);
-}
-
-LRESULT TXPGroupBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_SYSCOLORCHANGE:
-            CalcAdvColors();
-            Invalidate();
-            break;
-        case WM_WINDOWPOSCHANGED: {
-            LRESULT r = TCustomControl::WndProc(msg, wParam, lParam);
-            if (transparent_) Invalidate();
-            return r;
-        }
-        default:
-            break;
-    }
-    return TCustomControl::WndProc(msg, wParam, lParam);
+    DrawCaption(c, text, ToRect(t), DT_SINGLELINE | DT_LEFT);
 }
 
 }  // namespace vd

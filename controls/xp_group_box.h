@@ -4,17 +4,15 @@
 // area itself, composed off screen by the window's paint and copied in one
 // step.
 #pragma once
-#include "controls/model/color_shift.h"
 #include "controls/model/group_box_frame.h"
-#include "toolkit/win_control.h"
+#include "controls/xp_captioned_control.h"
 
 namespace vd {
 
-class TXPGroupBox : public TCustomControl {
+class TXPGroupBox : public TXPCaptionedControl {
 public:
     explicit TXPGroupBox(TComponent* owner);
 
-    bool Transparent() const { return transparent_; }
     void SetTransparent(bool v);
     TColor ColorBorder() const { return colorBorder_; }
     void SetColorBorder(TColor c);
@@ -27,27 +25,19 @@ public:
     // UseAdvColors is set.
     TAdvColors AdvColorBorder() const { return advBorder_; }
     void SetAdvColorBorder(TAdvColors n);
-    // Also sets ParentColor to the same value.
-    bool UseAdvColors() const { return useAdvColors_; }
-    void SetUseAdvColors(bool v);
 
     // The caption's accelerator focuses the group box.
     bool DialogChar(char32_t ch) override;
     void Paint() override;
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 protected:
-    void ColorChanged() override;
+    void DeriveAdvColors() override;
 
 private:
-    void CalcAdvColors();
-
-    bool transparent_ = false;
     TColor colorBorder_ = 15451022;
     TGroupBoxBorder border_ = brFull;
     bool topLineFull_ = false;
     TAdvColors advBorder_ = 50;
-    bool useAdvColors_ = false;
 };
 
 }  // namespace vd

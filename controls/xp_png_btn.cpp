@@ -1,5 +1,7 @@
 #include "controls/xp_png_btn.h"
 
+#include "controls/box_rect.h"
+
 namespace vd {
 
 TXPPngBtn::TXPPngBtn(TComponent* owner) : TGraphicControl(owner) {
@@ -50,7 +52,7 @@ void TXPPngBtn::Paint() {
     int w = Width(), h = Height();
     if (!png_.Empty()) {
         TBox t = StripTarget(k, w, h);
-        c.StretchDraw(TRect{t.Left, t.Top, t.Right, t.Bottom}, png_);
+        c.StretchDraw(ToRect(t), png_);
     }
     std::string text = Caption();
     if (text.empty()) return;

@@ -1,5 +1,7 @@
 #include "controls/xp_png_btn.h"
 
+#include "controls/box_rect.h"
+
 namespace vd {
 
 TXPPngView::TXPPngView(TComponent* owner) : TGraphicControl(owner) { SetBounds(Left(), Top(), 75, 25); }
@@ -33,7 +35,7 @@ void TXPPngView::Paint() {
         Canvas().StretchDraw(TRect{0, 0, w, h}, png_);
     } else {
         TBox t = StripTarget(static_cast<int>(states_), w, h);
-        Canvas().StretchDraw(TRect{t.Left, t.Top, t.Right, t.Bottom}, png_);
+        Canvas().StretchDraw(ToRect(t), png_);
     }
 }
 

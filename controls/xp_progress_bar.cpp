@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "controls/box_rect.h"
 #include "controls/frame_style_paint.h"
 #include "controls/gradient_paint.h"
 #include "toolkit/win_control.h"
@@ -13,9 +14,6 @@ namespace {
 
 // Parts of the platform theme's PROGRESS class.
 constexpr int kThemeBar = 1, kThemeBarVert = 2, kThemeChunk = 3, kThemeChunkVert = 4;
-
-TBox BoxOf(const TRect& r) { return TBox{r.Left, r.Top, r.Right, r.Bottom}; }
-TRect RectOf(const TBox& b) { return TRect{b.Left, b.Top, b.Right, b.Bottom}; }
 
 TRect Shrunk(const TRect& r, int n) {
     TRect s{r.Left + n, r.Top + n, r.Right - n, r.Bottom - n};
@@ -172,6 +170,7 @@ void TXPCustomProgressBar::PaintBar(TBitmap& b, const TRect& r, HANDLE theme) {
     if (r.IsEmpty()) return;
     TCanvas& c = b.Canvas();
     const int p = percent_;
+    const TBox box = ToBox(r);
     if (barStyle_ == bsLED) {
         const bool vertical = orientation_ == orVertical;
         const TLedLayout led = LedLayout(vertical ? r.Height() : r.Width(), numSegments_, p);
@@ -179,23 +178,24 @@ void TXPCustomProgressBar::PaintBar(TBitmap& b, const TRect& r, HANDLE theme) {
         if (theme) {
             // The theme's chunk part over the lit length.
             if (lit == 0 || led.Size == 0) return;
-            TBox first = LedSegment(BoxOf(r), led, 1, orientation_), last = LedSegment(BoxOf(r), led, lit, orientation_);
-            RECT rc = vertical ? RECT{r.Left, last.Top, r.Right, first.Bottom} : RECT{first.Left, r.Top, last.Right, r.Bottom};
+            TBox first = LedSegment(box, led, 1, orientation_), last = LedSegment(box, led, lit, orientation_);
+            RECT rc = vertical ? RECT{r.Left, last.Top, r.Right, first.Bottom}
+                               : RECT{first.Left, r.Top, last.Right, r.Bottom};
             DrawThemeBackground(theme, c.Handle(), vertical ? kThemeChunkVert : kThemeChunk, 0, &rc, nullptr);
             return;
         }
         Fill(c, r, backColor_);  // margins and unlit segments
         if (led.Size == 0) return;
         for (int i = 1; i <= lit; ++i) {
-            const TRect seg = RectOf(LedSegment(BoxOf(r), led, i, orientation_));
+            const TRect seg = ToRect(LedSegment(box, led, i, orientation_));
             Fill(c, seg, barColor_);
             c.Brush().SetColor(backColor_);
             c.FrameRect(seg);  // separates neighbours
         }
         return;
     }
-    const TRect filled = RectOf(FilledPart(BoxOf(r), p, orientation_));
-    const TRect empty = RectOf(EmptyPart(BoxOf(r), p, orientation_));
+    const TRect filled = ToRect(FilledPart(box, p, orientation_));
+    const TRect empty = ToRect(EmptyPart(box, p, orientation_));
     if (barStyle_ == bsGradient) {
         PaintGradient(b, filled, barColor_, barColorStop_, gradientDirection_);
         PaintGradient(b, empty, backColor_, backColorStop_, gradientDirection_);
@@ -209,7 +209,7 @@ void TXPCustomProgressBar::PaintBar(TBitmap& b, const TRect& r, HANDLE theme) {
 void TXPCustomProgressBar::PaintText(TCanvas& c, const TRect& r, const TRect& filled, const TRect& empty) {
     const std::string text = PercentText(percent_);
     c.Brush().SetStyle(TBrushStyle::bsClear);
-    const TTextOrigin at = PercentTextOrigin(BoxOf(r), c.TextWidth(text), c.TextHeight("X"));
+    const TTextOrigin at = PercentTextOrigin(ToBox(r), c.TextWidth(text), c.TextHeight("X"));
     // Twice, clipped: over the fill in BackColor, over the rest in BarColor.
     const struct {
         const TRect& Part;

@@ -1,5 +1,7 @@
 #include "controls/xp_scroll_bar.h"
 
+#include "controls/box_rect.h"
+
 namespace vd {
 namespace {
 
@@ -7,14 +9,14 @@ void Fill(TCanvas& c, const TBox& b, TColor color) {
     if (b.IsEmpty()) return;
     c.Brush().SetStyle(TBrushStyle::bsSolid);
     c.Brush().SetColor(color);
-    c.FillRect(TRect{b.Left, b.Top, b.Right, b.Bottom});
+    c.FillRect(ToRect(b));
 }
 
 void Frame(TCanvas& c, const TBox& b, TColor color) {
     if (b.IsEmpty()) return;
     c.Brush().SetStyle(TBrushStyle::bsSolid);
     c.Brush().SetColor(color);
-    c.FrameRect(TRect{b.Left, b.Top, b.Right, b.Bottom});
+    c.FrameRect(ToRect(b));
 }
 
 }  // namespace
@@ -86,7 +88,7 @@ void TXPCustomScrollBar::SetPosition(int v) {
     Recompute();
     // The track covers both track parts and the thumb, old place and new.
     const TBox t = layout_.Track();
-    InvalidateArea(TRect{t.Left, t.Top, t.Right, t.Bottom});
+    InvalidateArea(ToRect(t));
     if (OnChange) OnChange(this);
 }
 
@@ -112,7 +114,7 @@ void TXPCustomScrollBar::Resize() {
 void TXPCustomScrollBar::RepaintArea(TXPScrollbarArea area) {
     if (area == saNone) return;
     TBox b = area == saTrackUp ? layout_.TrackUpPaintBox(Enabled()) : layout_.Area(area);
-    InvalidateArea(TRect{b.Left, b.Top, b.Right, b.Bottom});
+    InvalidateArea(ToRect(b));
 }
 
 void TXPCustomScrollBar::Paint() {

@@ -1,6 +1,7 @@
 #include "controls/xp_slideshow.h"
 
 #include "controls/animate_thread.h"
+#include "controls/box_rect.h"
 #include "controls/model/slideshow_layout.h"
 #include "controls/model/slideshow_steps.h"
 #include "controls/model/slideshow_styles.h"
@@ -11,9 +12,6 @@
 
 namespace vd {
 namespace {
-
-TBox ToBox(const TRect& r) { return TBox{r.Left, r.Top, r.Right, r.Bottom}; }
-TRect ToRect(const TBox& b) { return TRect{b.Left, b.Top, b.Right, b.Bottom}; }
 
 bool ShowsOn(TCanvas& canvas, const TRect& r) {
     RECT rc{r.Left, r.Top, r.Right, r.Bottom};

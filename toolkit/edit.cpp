@@ -67,10 +67,7 @@ DWORD TMemo::EditStyle() const {
 void TMemo::SetWordWrap(bool v) {
     if (v == wordWrap_) return;
     wordWrap_ = v;
-    if (!HandleAllocated()) return;
-    text_ = Caption();
-    DestroyHandle();
-    if (Parent() && Parent()->HandleAllocated()) HandleNeeded();
+    RecreateWnd();
 }
 
 void TMemo::TextChanged() {

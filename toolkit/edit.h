@@ -47,7 +47,7 @@ public:
     explicit TMemo(TComponent* owner);
     bool WordWrap() const { return wordWrap_; }
     // A change re-creates an existing window (the style is fixed at
-    // creation); the text goes over to the new one.
+    // creation); the text and the focus go over to the new one.
     void SetWordWrap(bool v);
     // Lines are separated by CR LF in the text. Counts lines as shown: a
     // wrapped paragraph counts once per line, an empty text as one line.

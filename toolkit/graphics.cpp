@@ -9,6 +9,8 @@ COLORREF ColorToRGB(TColor c) {
     return static_cast<COLORREF>(c) & 0xFFFFFFu;
 }
 
+uint32_t LookupSysColor(int index) { return GetSysColor(index); }
+
 void TGraphicsObject::Changed() {
     FreeHandle();
     if (OnChange) OnChange(this);

@@ -12,6 +12,8 @@ namespace vd {
 
 // 0x00BBGGRR (a COLORREF); system colours through GetSysColor.
 COLORREF ColorToRGB(TColor c);
+// GetSysColor as the portable colour routines' SysColorLookup.
+uint32_t LookupSysColor(int index);
 
 // Base of the drawing tools: a change frees the cached handle and raises
 // OnChange.

@@ -11,10 +11,6 @@ TPopupMenu::~TPopupMenu() {
     if (window_) DestroyWindow(window_);
 }
 
-LRESULT CALLBACK TPopupMenu::WndProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(h, msg, wParam, lParam);
-}
-
 TMenuItem* TPopupMenu::Add(const std::string& caption, TNotifyEvent onClick) {
     auto item = std::make_unique<TMenuItem>();
     item->Caption = caption;
@@ -29,7 +25,7 @@ void TPopupMenu::Popup(int x, int y) {
     if (!window_) {
         // A hidden window of our own owns the menu and takes its messages.
         WNDCLASSW wc{};
-        wc.lpfnWndProc = &WndProc;
+        wc.lpfnWndProc = &DefWindowProcW;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"VdPopupMenuWindow";
         RegisterClassW(&wc);  // fails harmlessly when already registered

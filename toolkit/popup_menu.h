@@ -47,8 +47,6 @@ public:
     TNotifyEvent OnPopup;
 
 private:
-    static LRESULT CALLBACK WndProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);
-
     std::vector<std::unique_ptr<TMenuItem>> items_;
     TComponent* popupComponent_ = nullptr;
     TPoint popupPoint_;

@@ -14,18 +14,6 @@ int SubtreeSize(const TTreeNode* n) {
     return size;
 }
 
-// The shift state of a mouse message's key flags.
-TShiftState MouseShift(WPARAM keys) {
-    TShiftState s = 0;
-    if (keys & MK_SHIFT) s |= ssShift;
-    if (keys & MK_CONTROL) s |= ssCtrl;
-    if (keys & MK_LBUTTON) s |= ssLeft;
-    if (keys & MK_RBUTTON) s |= ssRight;
-    if (keys & MK_MBUTTON) s |= ssMiddle;
-    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
-    return s;
-}
-
 }  // namespace
 
 // --- TTreeNode ---
@@ -183,7 +171,7 @@ LRESULT TTreeView::ButtonDown(UINT msg, WPARAM wParam, LPARAM lParam) {
             SendMessageW(h, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hit.hItem));
     }
     const TMouseButton button = left ? TMouseButton::mbLeft : TMouseButton::mbRight;
-    const TShiftState shift = MouseShift(wParam);
+    const TShiftState shift = ShiftFromKeys(wParam);
     DispatchMouseDown(button, shift, x, y, dbl);
     // A release that the system tree took from the queue while it tracked
     // the mouse: the button is up and no release is on its way.

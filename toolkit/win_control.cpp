@@ -31,17 +31,6 @@ void RegisterWindowClass(const std::wstring& name, WNDPROC proc) {
     RegisterClassExW(&wc);
 }
 
-TShiftState ShiftFromKeys(WPARAM keys) {
-    TShiftState s = 0;
-    if (keys & MK_SHIFT) s |= ssShift;
-    if (keys & MK_CONTROL) s |= ssCtrl;
-    if (keys & MK_LBUTTON) s |= ssLeft;
-    if (keys & MK_RBUTTON) s |= ssRight;
-    if (keys & MK_MBUTTON) s |= ssMiddle;
-    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
-    return s;
-}
-
 TShiftState KeyboardShift() {
     TShiftState s = 0;
     if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
@@ -53,6 +42,17 @@ TShiftState KeyboardShift() {
 UINT_PTR g_nextChildId = 100;
 
 }  // namespace
+
+TShiftState ShiftFromKeys(WPARAM keys) {
+    TShiftState s = 0;
+    if (keys & MK_SHIFT) s |= ssShift;
+    if (keys & MK_CONTROL) s |= ssCtrl;
+    if (keys & MK_LBUTTON) s |= ssLeft;
+    if (keys & MK_RBUTTON) s |= ssRight;
+    if (keys & MK_MBUTTON) s |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    return s;
+}
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 

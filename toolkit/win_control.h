@@ -168,6 +168,10 @@ private:
     int lastClientW_ = -1, lastClientH_ = -1;
 };
 
+// The shift state of a mouse message's key flags (MK_*), with the Alt key
+// as it is now.
+TShiftState ShiftFromKeys(WPARAM keys);
+
 // A windowed control that paints itself on its canvas in Paint.
 class TCustomControl : public TWinControl {
 public:

@@ -6,27 +6,6 @@
 
 namespace vd {
 
-THsl RgbToHsl(TColor rgb) {
-    const double r = GetRValue(rgb) / 255.0, g = GetGValue(rgb) / 255.0, b = GetBValue(rgb) / 255.0;
-    const double mx = std::max({r, g, b}), mn = std::min({r, g, b});
-    const double l = (mx + mn) / 2;
-    double h = 0, s = 0;
-    if (mx != mn) {
-        const double d = mx - mn;
-        s = l < 0.5 ? d / (mx + mn) : d / (2 - mx - mn);
-        if (mx == r)
-            h = (g - b) / d;
-        else if (mx == g)
-            h = 2 + (b - r) / d;
-        else
-            h = 4 + (r - g) / d;
-        h /= 6;
-        if (h < 0) h += 1;
-    }
-    return THsl{static_cast<int>(DelphiRound(239 * h)), static_cast<int>(DelphiRound(240 * s)),
-                static_cast<int>(DelphiRound(240 * l))};
-}
-
 namespace {
 
 double HueToChannel(double m1, double m2, double x) {
@@ -42,8 +21,30 @@ uint8_t Channel(double v) { return static_cast<uint8_t>(std::clamp<int64_t>(Delp
 
 }  // namespace
 
-TColor HslToRgb(const THsl& hsl) {
-    const double h = hsl.Hue / 239.0, s = hsl.Saturation / 240.0, l = hsl.Lightness / 240.0;
+TExactHsl RgbToExactHsl(TColor rgb) {
+    const double r = GetRValue(rgb) / 255.0, g = GetGValue(rgb) / 255.0, b = GetBValue(rgb) / 255.0;
+    const double mx = std::max({r, g, b}), mn = std::min({r, g, b});
+    TExactHsl hsl;
+    hsl.Lightness = (mx + mn) / 2;
+    if (mx != mn) {
+        const double d = mx - mn, l = hsl.Lightness;
+        hsl.Saturation = l < 0.5 ? d / (mx + mn) : d / (2 - mx - mn);
+        double h;
+        if (mx == r)
+            h = (g - b) / d;
+        else if (mx == g)
+            h = 2 + (b - r) / d;
+        else
+            h = 4 + (r - g) / d;
+        h /= 6;
+        if (h < 0) h += 1;
+        hsl.Hue = h;
+    }
+    return hsl;
+}
+
+TColor ExactHslToRgb(const TExactHsl& hsl) {
+    const double h = hsl.Hue, s = hsl.Saturation, l = hsl.Lightness;
     if (s == 0) {
         const uint8_t v = Channel(l);
         return RGB(v, v, v);
@@ -52,6 +53,16 @@ TColor HslToRgb(const THsl& hsl) {
     const double m1 = 2 * l - m2;
     return RGB(Channel(HueToChannel(m1, m2, h + 1.0 / 3)), Channel(HueToChannel(m1, m2, h)),
                Channel(HueToChannel(m1, m2, h - 1.0 / 3)));
+}
+
+THsl RgbToHsl(TColor rgb) {
+    const TExactHsl e = RgbToExactHsl(rgb);
+    return THsl{static_cast<int>(DelphiRound(239 * e.Hue)), static_cast<int>(DelphiRound(240 * e.Saturation)),
+                static_cast<int>(DelphiRound(240 * e.Lightness))};
+}
+
+TColor HslToRgb(const THsl& hsl) {
+    return ExactHslToRgb(TExactHsl{hsl.Hue / 239.0, hsl.Saturation / 240.0, hsl.Lightness / 240.0});
 }
 
 TColor ShiftColorLightness(TColor base, TColor fallback, int amount, TLightnessShift direction,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/model/color_shift.h"
 #include "core/numerics.h"
 
 namespace vd {
@@ -83,33 +84,10 @@ std::vector<TFrameFill> FrameStyleFills(TFrameStyleEx style, bool inner, TBox& r
 
 TColor AdjustFlatColor(TColor rgb, int adjustment) {
     if (adjustment == 0) return rgb;
-    const double r = GetRValue(rgb) / 255.0, g = GetGValue(rgb) / 255.0, b = GetBValue(rgb) / 255.0;
-    const double mx = std::max({r, g, b}), mn = std::min({r, g, b});
-    double h = 0, s = 0;
-    if (mx != mn) {
-        const double d = mx - mn, l = (mx + mn) / 2;
-        s = l < 0.5 ? d / (mx + mn) : d / (2 - mx - mn);
-        h = mx == r ? (g - b) / d : mx == g ? 2 + (b - r) / d : 4 + (r - g) / d;
-        h /= 6;
-        if (h < 0) h += 1;
-    }
-    const int level = std::clamp(static_cast<int>(DelphiRound((mx + mn) / 2 * 255)) + adjustment, 0, 255);
-    const double l = level / 255.0;
-    auto channel = [](double v) { return static_cast<uint8_t>(std::clamp<int64_t>(DelphiRound(v * 255), 0, 255)); };
-    if (s == 0) {
-        const uint8_t v = channel(l);
-        return RGB(v, v, v);
-    }
-    const double m2 = l <= 0.5 ? l * (1 + s) : l + s - l * s, m1 = 2 * l - m2;
-    auto hue = [m1, m2](double x) {
-        if (x < 0) x += 1;
-        if (x > 1) x -= 1;
-        if (6 * x < 1) return m1 + (m2 - m1) * 6 * x;
-        if (2 * x < 1) return m2;
-        if (3 * x < 2) return m1 + (m2 - m1) * (2.0 / 3 - x) * 6;
-        return m1;
-    };
-    return RGB(channel(hue(h + 1.0 / 3)), channel(hue(h)), channel(hue(h - 1.0 / 3)));
+    TExactHsl hsl = RgbToExactHsl(rgb);
+    const int level = std::clamp(static_cast<int>(DelphiRound(hsl.Lightness * 255)) + adjustment, 0, 255);
+    hsl.Lightness = level / 255.0;
+    return ExactHslToRgb(hsl);
 }
 
 }  // namespace vd

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "installer/rules/file_types.h"
+
 namespace vd {
 namespace {
 
@@ -123,37 +125,16 @@ TEST(CheckTreeModel, NodeWithoutStateReadsBackAs255) {
     EXPECT_EQ(tree.GetItemState(0), csChecked);
 }
 
-// The wizard's association tree, set in index order by the recommended
-// rule: each file type by the rule, each group from its children.
+// The wizard's association tree, set in index order to the recommended
+// preset: each file type by the rule, each group from its children.
 TEST(CheckTreeModel, WizardTreeGetsTheRecommendedStatesInIndexOrder) {
-    const std::vector<std::pair<std::string, std::vector<std::string>>> groups = {
-        {"常规视频", {".avi - AVI 影视剪辑", ".mpg - MPEG 媒体", ".ogm - Ogg 媒体文件"}},
-        {"高清视频", {".mkv - Matroska 高清视频", ".tp -  HDTV 影片", ".ts -  HDTV 影片"}},
-        {"手机媒体", {".mp4 - MPEG4 媒体文件", ".3gp", ".3gpp", ".3g2", ".3gp2"}},
-        {"常规音频格式", {".cda - 音频CD", ".wav - Windows常规音频", ".mp3 - MP3 音频", ".ape - 无损音频",
-                          ".ogg - Ogg Vorbis 音频"}},
-        {"Windows 媒体文件", {".asf - Windows 媒体文件", ".wmv - Windows 媒体文件", ".wma - Windows 音频文件"}},
-        {"Real 媒体文件", {".ra - Real 音频文件", ".rm - Real 媒体文件", ".rmvb - Real 媒体文件"}},
-        {"QuickTime 影片", {".mov", ".amr", ".qt"}},
-        {"MPEG/DVD/VCD", {".dat - VCD 媒体", ".mpg - MPEG 媒体", ".mpeg - MPEG 媒体", ".vob - MPEG-2 影片"}},
-        {"其它视频格式", {".d2v - DVD2AVI 工程文件", ".divx - Divx Player 媒体", ".flv - FlashVideo 媒体",
-                          ".pmp - PMP 移动媒体", ".vp6 - VP6 影片", ".vp7 - VP7 影片"}},
-    };
     TCheckModelTree tree;
-    for (auto& g : groups) {
-        Node* group = tree.AddChild(nullptr, g.first);
-        for (auto& item : g.second) tree.AddChild(group, item);
-    }
+    std::vector<Node*> nodes;
+    for (const TFileTypeNode& n : kFileTypeTree)
+        nodes.push_back(tree.AddChild(n.parent < 0 ? nullptr : nodes[n.parent], n.text));
     ASSERT_EQ(tree.NodeCount(), 44);
-    const std::string recommended = ".asf.wmv.wma.mov.qt.3gp.3gp2.rm.ra.rmvb.avi.mkv.mp4.dat.mpg.mpeg.ts.tp.divx.flv.vp6.vp7.cda.wav.mp3";
-    auto extension = [](const std::string& text) {
-        std::string s = text.substr(0, text.find('-'));
-        size_t a = s.find_first_not_of(' '), b = s.find_last_not_of(' ');
-        return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
-    };
-    for (int i = 0; i < tree.NodeCount(); ++i)
-        tree.SetItemState(i, recommended.find(extension(tree.NodeAt(i)->Text())) != std::string::npos ? csChecked
-                                                                                                      : csUnchecked);
+    const std::vector<TTypeState> preset = PresetStates(amRecommended);
+    for (int i = 0; i < tree.NodeCount(); ++i) tree.SetItemState(i, static_cast<TCheckCheckState>(preset[i]));
     int checkedTypes = 0;
     std::string unchecked, groupStates;
     for (int i = 0; i < tree.NodeCount(); ++i) {
@@ -164,7 +145,7 @@ TEST(CheckTreeModel, WizardTreeGetsTheRecommendedStatesInIndexOrder) {
             ++checkedTypes;
         } else {
             EXPECT_EQ(n->StateIndex(), csUnchecked);
-            unchecked += extension(n->Text());
+            unchecked += ExtractExtension(n->Text());
         }
     }
     EXPECT_EQ(checkedTypes, 26);

@@ -2,46 +2,14 @@
 // (the association page's nine groups, preset to the recommended types),
 // with a right-click menu, a disabled tree in DisabledColor and a tree in
 // the default colours.
-#include <string>
 #include <vector>
 
 #include "controls/xp_check_tree.h"
+#include "installer/rules/file_types.h"
 #include "tools/gallery/gallery.h"
 
 namespace vd::gallery {
 namespace {
-
-struct TGroup {
-    const char* Name;
-    std::vector<const char*> Items;
-};
-
-const std::vector<TGroup> kFileTypes = {
-    {"常规视频", {".avi - AVI 影视剪辑", ".mpg - MPEG 媒体", ".ogm - Ogg 媒体文件"}},
-    {"高清视频", {".mkv - Matroska 高清视频", ".tp -  HDTV 影片", ".ts -  HDTV 影片"}},
-    {"手机媒体", {".mp4 - MPEG4 媒体文件", ".3gp", ".3gpp", ".3g2", ".3gp2"}},
-    {"常规音频格式", {".cda - 音频CD", ".wav - Windows常规音频", ".mp3 - MP3 音频", ".ape - 无损音频",
-                      ".ogg - Ogg Vorbis 音频"}},
-    {"Windows 媒体文件", {".asf - Windows 媒体文件", ".wmv - Windows 媒体文件", ".wma - Windows 音频文件"}},
-    {"Real 媒体文件", {".ra - Real 音频文件", ".rm - Real 媒体文件", ".rmvb - Real 媒体文件"}},
-    {"QuickTime 影片", {".mov", ".amr", ".qt"}},
-    {"MPEG/DVD/VCD", {".dat - VCD 媒体", ".mpg - MPEG 媒体", ".mpeg - MPEG 媒体", ".vob - MPEG-2 影片"}},
-    {"其它视频格式", {".d2v - DVD2AVI 工程文件", ".divx - Divx Player 媒体", ".flv - FlashVideo 媒体",
-                      ".pmp - PMP 移动媒体", ".vp6 - VP6 影片", ".vp7 - VP7 影片"}},
-};
-
-// The recommended preset as the association page makes it: every node in
-// index order, by whether the text before its first hyphen occurs in the list.
-void SelectRecommended(TXPCheckTree& tree) {
-    const std::string recommended =
-        ".asf.wmv.wma.mov.qt.3gp.3gp2.rm.ra.rmvb.avi.mkv.mp4.dat.mpg.mpeg.ts.tp.divx.flv.vp6.vp7.cda.wav.mp3";
-    for (int i = 0; i < tree.NodeCount(); ++i) {
-        std::string ext = tree.NodeAt(i)->Text();
-        ext = ext.substr(0, ext.find('-'));
-        ext.erase(ext.find_last_not_of(' ') + 1);
-        tree.SetItemState(i, recommended.find(ext) != std::string::npos ? csChecked : csUnchecked);
-    }
-}
 
 TXPCheckTree* NewTree(TForm& form, int left, int top, int width, int height) {
     auto* tree = new TXPCheckTree(&form);
@@ -65,11 +33,12 @@ void Build(TForm& form, TXPPanel& area) {
     wizard->SelectionPen().SetColor(8478511);
     wizard->SetIndent(20);
     wizard->SetHotTrack(true);
-    for (const TGroup& g : kFileTypes) {
-        TTreeNode* group = wizard->AddChild(nullptr, g.Name);
-        for (const char* item : g.Items) wizard->AddChild(group, item);
-    }
-    SelectRecommended(*wizard);
+    std::vector<TTreeNode*> nodes;
+    for (const TFileTypeNode& n : kFileTypeTree)
+        nodes.push_back(wizard->AddChild(n.parent < 0 ? nullptr : nodes[n.parent], n.text));
+    // The recommended preset, node by node in index order as the page sets it.
+    const std::vector<TTypeState> preset = PresetStates(amRecommended);
+    for (int i = 0; i < kFileTypeNodeCount; ++i) wizard->SetItemState(i, static_cast<TCheckCheckState>(preset[i]));
     for (int root : {0, 1, 3}) wizard->Root(root)->Expand();
     wizard->SetParent(&area);
     wizard->SetSelected(wizard->Root(0)->Item(2));  // unfocused: framed by the selection pen

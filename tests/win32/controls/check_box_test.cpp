@@ -12,20 +12,19 @@
 namespace vd {
 namespace {
 
+using test::kSkinBorder;
 using test::Rgb;
 using test::RgbOf;
 using test::RgbOfColor;
 
-const uint32_t kBorder = RgbOf(144, 170, 181), kTick = RgbOf(67, 182, 5);
+const uint32_t kTick = RgbOf(67, 182, 5);
 const TColor kFill = RGB(60, 60, 60);
 
 class CheckBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetCursorPos(0, 0);  // away from the window
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(100, 100, 300, 120);
+        form = test::NewBorderlessForm(100, 100, 300, 120);
         panel = new TXPPanel(form);
         panel->SetBevelOuter(TBevelCut::bvNone);
         panel->SetAlign(TAlign::alClient);
@@ -75,7 +74,7 @@ protected:
         for (int y = 0; y < 11; ++y)
             for (int x = 0; x < 11; ++x) {
                 uint32_t c = Rgb(*bmp, r.Left + x, r.Top + y);
-                rows[y][x] = c == kBorder ? 'B' : c == tick ? '#' : c == fill ? '.' : '?';
+                rows[y][x] = c == kSkinBorder ? 'B' : c == tick ? '#' : c == fill ? '.' : '?';
             }
         return rows;
     }
@@ -215,7 +214,7 @@ TEST_F(CheckBoxTest, RightLayoutFromTheReadingDirection) {
     EXPECT_EQ(a->Layout(), checkboxRight);
     auto bmp = test::Render(*a);
     EXPECT_EQ(a->BoxRect(), (TRect{200, 3, 211, 14}));
-    EXPECT_EQ(Rgb(*bmp, 210, 8), kBorder);
+    EXPECT_EQ(Rgb(*bmp, 210, 8), kSkinBorder);
     EXPECT_EQ(Rgb(*bmp, 211, 8), RgbOfColor(kFill));  // 1 pixel from the right edge
     int right = -1;  // the caption is right-aligned and ends before W - 16
     for (int y = 0; y < 17; ++y)
@@ -226,27 +225,25 @@ TEST_F(CheckBoxTest, RightLayoutFromTheReadingDirection) {
 }
 
 TEST_F(CheckBoxTest, TransparentBoxShowsTheSkinnedPanel) {
-    auto pattern = std::make_unique<TBitmap>(7, 5);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) pattern->Surface().At(x, y) = RgbOf(x * 30, y * 40, 90);
+    auto pattern = test::TilePattern();
     panel->BackgroundOptions().Picture().SetGraphic(pattern.get());
     a->SetCaption("");
     a->SetTransparent(true);
     auto bmp = test::Render(*a);
     for (int x : {0, 12, 50, 211})
         for (int y : {0, 2, 16})
-            ASSERT_EQ(Rgb(*bmp, x, y), RgbOf((a->Left() + x) % 7 * 30, (a->Top() + y) % 5 * 40, 90)) << x << "," << y;
+            ASSERT_EQ(Rgb(*bmp, x, y), test::TilePixel(a->Left() + x, a->Top() + y)) << x << "," << y;
     EXPECT_EQ(BoxPixels(a, kTick, 0xFFFFFF), ExpectedBox(false));
 }
 
 TEST_F(CheckBoxTest, AdvancedColoursFollowTheParent) {
-    auto sys = [](int i) -> uint32_t { return GetSysColor(i); };
     a->SetUseAdvColors(true);
     EXPECT_TRUE(a->ParentColor());
-    panel->SetColor(RGB(200, 220, 240));
-    EXPECT_EQ(a->ColorFocused(), ShiftColorLightness(RGB(200, 220, 240), 0, 10, TLightnessShift::Lighter, sys));
-    EXPECT_EQ(a->ColorDown(), ShiftColorLightness(RGB(200, 220, 240), 0, 10, TLightnessShift::Darker, sys));
-    EXPECT_EQ(a->ColorBorder(), ShiftColorLightness(RGB(200, 220, 240), 0, 50, TLightnessShift::Darker, sys));
+    const TColor base = RGB(200, 220, 240);
+    panel->SetColor(base);
+    EXPECT_EQ(a->ColorFocused(), ShiftColorLightness(base, 0, 10, TLightnessShift::Lighter, LookupSysColor));
+    EXPECT_EQ(a->ColorDown(), ShiftColorLightness(base, 0, 10, TLightnessShift::Darker, LookupSysColor));
+    EXPECT_EQ(a->ColorBorder(), ShiftColorLightness(base, 0, 50, TLightnessShift::Darker, LookupSysColor));
 }
 
 TEST(CheckBoxTimerTest, DefaultsAndOneTimerFromTheFirstBoxToTheLast) {

@@ -25,9 +25,7 @@ class CheckTreeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetCursorPos(0, 0);
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(100, 100, 300, 240);
+        form = test::NewBorderlessForm(100, 100, 300, 240);
         tree = new TXPCheckTree(form);
         tree->SetBounds(10, 10, 260, 200);
         tree->SetHideSelection(false);

@@ -25,9 +25,7 @@ class ColorMemoTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetCursorPos(0, 0);
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(100, 100, 400, 250);
+        form = test::NewBorderlessForm(100, 100, 400, 250);
         memo = new TXPColorMemo(form);
         memo->SetBounds(10, 10, 351, 163);
         memo->SetParent(form);

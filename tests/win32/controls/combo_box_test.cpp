@@ -11,19 +11,17 @@
 namespace vd {
 namespace {
 
+using test::kSkinBorder;
 using test::Rgb;
 using test::RgbOf;
 using test::RgbOfColor;
 
-const uint32_t kBorder = RgbOf(144, 170, 181);  // 11905680
 const uint32_t kArrow = RgbOf(237, 246, 249);   // 16381677
 
 class XPComboBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(60, 60, 300, 160);
+        form = test::NewBorderlessForm(60, 60, 300, 160);
         form->SetColor(RGB(231, 252, 255));
         combo = new TXPComboBox(form);
         combo->SetColor(clWindow);
@@ -74,13 +72,13 @@ TEST_F(XPComboBoxTest, FrameAndArrowPointingDownThenUpWhileDropped) {
     const int w = shot->Width(), hh = shot->Height();
     EXPECT_EQ(hh, combo->Height());
     // Border, then two rings of Color.
-    EXPECT_EQ(Rgb(*shot, 0, hh / 2), kBorder);
+    EXPECT_EQ(Rgb(*shot, 0, hh / 2), kSkinBorder);
     EXPECT_EQ(Rgb(*shot, 1, hh / 2), RgbOf(255, 255, 255));
     EXPECT_EQ(Rgb(*shot, 2, 1 + 1), RgbOf(255, 255, 255));
     // The button: framed in the border colour, filled with its background.
-    EXPECT_EQ(Rgb(*shot, w - 13, hh / 2), kBorder);
-    EXPECT_EQ(Rgb(*shot, w - 1, 0), kBorder);
-    EXPECT_EQ(Rgb(*shot, w - 3, 2), kBorder);
+    EXPECT_EQ(Rgb(*shot, w - 13, hh / 2), kSkinBorder);
+    EXPECT_EQ(Rgb(*shot, w - 1, 0), kSkinBorder);
+    EXPECT_EQ(Rgb(*shot, w - 3, 2), kSkinBorder);
     TCorner c = Centre();
     EXPECT_EQ(RowCount(*shot, c.Y - 1, kArrow), 5);
     EXPECT_EQ(RowCount(*shot, c.Y, kArrow), 3);

@@ -3,6 +3,7 @@
 // from the font and the default text.
 #include <gtest/gtest.h>
 
+#include "controls/box_rect.h"
 #include "controls/xp_edit.h"
 #include "core/text.h"
 #include "tests/win32/controls/combo_edit_util.h"
@@ -11,11 +12,11 @@
 namespace vd {
 namespace {
 
+using test::kSkinBorder;
 using test::Rgb;
 using test::RgbOf;
 using test::RgbOfColor;
 
-const uint32_t kBorder = RgbOf(144, 170, 181);  // 11905680
 const uint32_t kFlat = RgbOf(231, 252, 255);    // 16776423
 const uint32_t kWhite = RgbOf(255, 255, 255);
 
@@ -44,9 +45,7 @@ class XPEditTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetCursorPos(0, 0);
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(60, 300, 460, 120);
+        form = test::NewBorderlessForm(60, 300, 460, 120);
         a = NewEdit(51, 10);
         b = NewEdit(51, 40);
         plain = new TEdit(form);
@@ -150,8 +149,8 @@ TEST_F(XPEditTest, PasteInsertsTheFilteredTextAndLeavesTheClipboard) {
 TEST_F(XPEditTest, FrameColoursFollowFocusAndHover) {
     auto idle = test::Shot(a->Handle());
     test::KeepArtefact(*idle, "edit-idle");
-    EXPECT_EQ(Rgb(*idle, 0, 0), kBorder);
-    EXPECT_EQ(Rgb(*idle, idle->Width() - 1, idle->Height() - 1), kBorder);
+    EXPECT_EQ(Rgb(*idle, 0, 0), kSkinBorder);
+    EXPECT_EQ(Rgb(*idle, idle->Width() - 1, idle->Height() - 1), kSkinBorder);
     EXPECT_EQ(Rgb(*idle, 1, 1), kFlat);
     EXPECT_EQ(Rgb(*idle, 2, 5), kFlat);
     EXPECT_EQ(Background(a), kFlat);
@@ -190,7 +189,7 @@ TEST_F(XPEditTest, ButtonClicksOnReleaseInsideAndOnCtrlEnter) {
     auto shot = test::Shot(a->Handle());
     test::KeepArtefact(*shot, "edit-ellipsis");
     // Three black dots around the button's centre (frame 3 pixels).
-    auto dots = EllipsisDots(TBox{br.Left, br.Top, br.Right, br.Bottom}, a->ClientHeight(), false);
+    auto dots = EllipsisDots(ToBox(br), a->ClientHeight(), false);
     for (const TBox& d : dots) EXPECT_EQ(Rgb(*shot, d.Left + 3, d.Top + 4), 0u);
     EXPECT_NE(Rgb(*shot, dots[0].Left + 3 - 2, dots[0].Top + 3), 0u);
 
@@ -230,7 +229,7 @@ TEST_F(XPEditTest, ButtonClicksOnReleaseInsideAndOnCtrlEnter) {
     a->SetLinkStyle(lsDropDown);
     shot = test::Shot(h);
     test::KeepArtefact(*shot, "edit-dropdown");
-    auto rows = DropDownTriangleRows(TBox{br.Left, br.Top, br.Right, br.Bottom});
+    auto rows = DropDownTriangleRows(ToBox(br));
     for (const TBox& r : rows) {
         EXPECT_EQ(Rgb(*shot, r.Left + 3, r.Top + 3), 0u);
         EXPECT_EQ(Rgb(*shot, r.Right - 1 + 3, r.Top + 3), 0u);

@@ -11,17 +11,16 @@
 namespace vd {
 namespace {
 
+using test::kSkinBorder;
 using test::Rgb;
 using test::RgbOf;
 
-const uint32_t kBorder = RgbOf(144, 170, 181), kFill = RgbOf(231, 252, 255);
+const uint32_t kFill = RgbOf(231, 252, 255);
 
 class GroupBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(100, 100, 300, 200);
+        form = test::NewBorderlessForm(100, 100, 300, 200);
         panel = new TXPPanel(form);
         panel->SetBevelOuter(TBevelCut::bvNone);
         panel->SetAlign(TAlign::alClient);
@@ -50,7 +49,7 @@ protected:
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < group->Width(); ++x) {
                 uint32_t c = Rgb(*bmp, x, y);
-                if (c == kFill || c == kBorder) continue;
+                if (c == kFill || c == kSkinBorder) continue;
                 box = TRect{std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
                             std::max(box.Bottom, y + 1)};
                 reddish |= (c >> 16) > ((c >> 8) & 0xFF) + 60;
@@ -82,7 +81,7 @@ TEST_F(GroupBoxTest, FrameLinesForEveryBorderKind) {
                 for (int y = 0; y < h; ++y)
                     for (int x = 0; x < w; ++x)
                         if (caption.empty() || x < 10 || x > 10 + tw || y > ext.Y)  // not the text
-                            wrong += Rgb(*bmp, x, y) != (want[y][x] == '#' ? kBorder : kFill);
+                            wrong += Rgb(*bmp, x, y) != (want[y][x] == '#' ? kSkinBorder : kFill);
                 EXPECT_EQ(wrong, 0);
             }
 }
@@ -102,9 +101,7 @@ TEST_F(GroupBoxTest, CaptionInTheGapEmbossedWhenDisabled) {
 }
 
 TEST_F(GroupBoxTest, TransparentShowsTheParentAndChildrenStayOnTop) {
-    auto pattern = std::make_unique<TBitmap>(7, 5);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) pattern->Surface().At(x, y) = RgbOf(x * 30, y * 40, 90);
+    auto pattern = test::TilePattern();
     panel->BackgroundOptions().Picture().SetGraphic(pattern.get());
     group->SetTransparent(true);
     auto* child = new TPanel(form);
@@ -114,17 +111,17 @@ TEST_F(GroupBoxTest, TransparentShowsTheParentAndChildrenStayOnTop) {
     child->SetParent(group);
     auto bmp = test::Render(*form);
     for (int x : {25, 60, 130})
-        for (int y : {40, 80}) ASSERT_EQ(Rgb(*bmp, x, y), RgbOf(x % 7 * 30, y % 5 * 40, 90)) << x << "," << y;
-    EXPECT_EQ(Rgb(*bmp, 20, 60), kBorder);         // left frame line
+        for (int y : {40, 80}) ASSERT_EQ(Rgb(*bmp, x, y), test::TilePixel(x, y)) << x << "," << y;
+    EXPECT_EQ(Rgb(*bmp, 20, 60), kSkinBorder);     // left frame line
     EXPECT_EQ(Rgb(*bmp, 55, 55), RgbOf(1, 2, 3));  // the child
 }
 
 TEST_F(GroupBoxTest, AdvancedColourAndAccelerator) {
-    auto sys = [](int i) -> uint32_t { return GetSysColor(i); };
     panel->SetColor(RGB(200, 220, 240));
     group->SetUseAdvColors(true);
     EXPECT_EQ(group->Color(), RGB(200, 220, 240));
-    EXPECT_EQ(group->ColorBorder(), ShiftColorLightness(RGB(200, 220, 240), 0, 50, TLightnessShift::Darker, sys));
+    EXPECT_EQ(group->ColorBorder(),
+              ShiftColorLightness(RGB(200, 220, 240), 0, 50, TLightnessShift::Darker, LookupSysColor));
     form->Show();
     group->SetCaption("&Types");
     PostMessageW(form->Handle(), WM_SYSCHAR, L't', 1);

@@ -24,9 +24,7 @@ std::unique_ptr<TBitmap> Pattern(int w, int h) {
 class PanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(50, 50, 558, 390);
+        form = test::NewBorderlessForm(50, 50, 558, 390);
     }
     void TearDown() override {
         delete form;

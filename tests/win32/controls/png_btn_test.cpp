@@ -46,9 +46,7 @@ class PngBtnTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetCursorPos(0, 0);  // away from the window
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(100, 100, 200, 100);
+        form = test::NewBorderlessForm(100, 100, 200, 100);
         panel = new TXPPanel(form);
         panel->SetParent(form);
         panel->SetBevelOuter(TBevelCut::bvNone);

@@ -19,13 +19,14 @@
 namespace vd {
 namespace {
 
+using test::kSkinBorder;
 using test::Rgb;
 using test::RgbOfColor;
 
 const TColor kPanelColor = RGB(255, 0, 255);
 constexpr int kX = 10, kY = 20;  // the bar's place on the panel
 const TColor kBarColor = 14259482, kBarColorStop = 16571332, kBackColorStop = 16573394;
-const uint32_t kBar = RgbOfColor(kBarColor), kWhite = 0xFFFFFFu, kSkin = RgbOfColor(clSkinBorder);
+const uint32_t kBar = RgbOfColor(kBarColor), kWhite = 0xFFFFFFu;
 
 class ProgressBarTest : public ::testing::Test {
 protected:
@@ -82,8 +83,8 @@ TEST_F(ProgressBarTest, WizardBarFrameAndGradientInterior) {
         Shoot();
         // A one-pixel frame in the skin's border colour, corners included.
         for (int i = 0; i < 441; ++i) {
-            ASSERT_TRUE(At(i, 0) == kSkin && At(i, 15) == kSkin) << p << " at " << i;
-            ASSERT_TRUE(At(0, i % 16) == kSkin && At(440, i % 16) == kSkin) << p;
+            ASSERT_TRUE(At(i, 0) == kSkinBorder && At(i, 15) == kSkinBorder) << p << " at " << i;
+            ASSERT_TRUE(At(0, i % 16) == kSkinBorder && At(440, i % 16) == kSkinBorder) << p;
         }
         // A 439 x 14 interior: the fill's gradient, then the empty part's.
         const int fill = p >= 100 ? 439 : p == 42 ? 184 : 0;
@@ -182,7 +183,7 @@ TEST_F(ProgressBarTest, SolidAndLedPixels) {
     // 21 after a margin of 8 (from x = 10); 10 lit, outlined in BackColor.
     bar->SetBarStyle(bsLED);
     Shoot();
-    EXPECT_EQ(At(0, 7), kSkin);
+    EXPECT_EQ(At(0, 7), kSkinBorder);
     for (int x : {1, 9, 10, 30, 31, 10 + 10 * 21 + 5}) EXPECT_EQ(At(x, 7), kWhite) << x;
     for (int x : {11, 29, 32, 10 + 9 * 21 + 5}) EXPECT_EQ(At(x, 7), kBar) << x;
     EXPECT_TRUE(At(11, 2) == kWhite && At(11, 3) == kBar && At(11, 12) == kBar && At(11, 13) == kWhite);

@@ -22,9 +22,7 @@ class ScrollBarTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetCursorPos(0, 0);
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(100, 100, 200, 200);
+        form = test::NewBorderlessForm(100, 100, 200, 200);
         bar = new TXPScrollBar(form);
         bar->SetParent(form);
         bar->SetKind(sbVertical);

@@ -157,9 +157,7 @@ inline size_t WorkingSet() {
 class SlideshowFixture : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(20, 20, 560, 260);
+        form = NewBorderlessForm(20, 20, 560, 260);
         form->SetColor(RGB(10, 20, 30));
         form->Show();
         Pump();

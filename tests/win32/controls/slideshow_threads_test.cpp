@@ -202,9 +202,7 @@ TEST_F(SlideShowThreadTest, DestroyedMidTransitionLeavesNothingBehind) {
 TEST_F(SlideShowThreadTest, ClosingTheFormMidTransition) {
     auto a = Pattern(300, 150, 10);
     const int threadsBefore = test::ThreadCount();
-    auto* other = new TForm(nullptr);
-    other->SetBorderStyle(TFormBorderStyle::bsNone);
-    other->SetBounds(40, 300, 320, 170);
+    auto* other = test::NewBorderlessForm(40, 300, 320, 170);
     bool freed = false;
     other->OnClose = [](TObject*, TCloseAction& action) { action = TCloseAction::caFree; };
     other->OnDestroy = [&](TObject*) { freed = true; };

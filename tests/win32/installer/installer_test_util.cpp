@@ -5,17 +5,6 @@
 
 namespace vd::test {
 
-std::string ReadFileText(const std::string& path) {
-    HANDLE f = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string out(GetFileSize(f, nullptr), '\0');
-    DWORD got = 0;
-    if (!out.empty()) ReadFile(f, &out[0], static_cast<DWORD>(out.size()), &got, nullptr);
-    CloseHandle(f);
-    return out;
-}
-
 void WriteFileText(const std::string& path, const std::string& text) {
     HANDLE f = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return;

@@ -1,5 +1,6 @@
 // Helpers of the installer's Wine tests: files, waits for other programs,
-// and the stand-in programs copied beside the tests.
+// and the stand-in programs copied beside the tests (ReadFileText and the
+// scratch folders are the system tests' helpers).
 #pragma once
 #include <windows.h>
 
@@ -7,7 +8,6 @@
 
 namespace vd::test {
 
-std::string ReadFileText(const std::string& path);  // "<missing>" when it cannot be read
 void WriteFileText(const std::string& path, const std::string& text);
 bool PathExists(const std::string& path);
 // Copies the stand-in `exeName` ("ZarIrovid.exe", "UnInstall.exe") from

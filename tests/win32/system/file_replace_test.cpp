@@ -12,17 +12,6 @@
 namespace vd {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    HANDLE f = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string out(GetFileSize(f, nullptr), '\0');
-    DWORD got = 0;
-    if (!out.empty()) ReadFile(f, &out[0], static_cast<DWORD>(out.size()), &got, nullptr);
-    CloseHandle(f);
-    return out;
-}
-
 // Names of the files in a folder, one per line.
 std::string Listing(const std::string& folder) {
     std::string names;
@@ -41,11 +30,11 @@ TEST(WriteFileReplacing, CreatesAndReplacesWholeFiles) {
     const std::string target = scratch.Path() + "播放器.dll";
     const std::string big(300000, 'x');
     ASSERT_TRUE(WriteFileReplacing(target, big.data(), static_cast<int64_t>(big.size())));
-    EXPECT_EQ(ReadAll(target), big);
+    EXPECT_EQ(test::ReadFileText(target), big);
     ASSERT_TRUE(WriteFileReplacing(target, "new", 3));
-    EXPECT_EQ(ReadAll(target), "new");
+    EXPECT_EQ(test::ReadFileText(target), "new");
     ASSERT_TRUE(WriteFileReplacing(target, nullptr, 0));
-    EXPECT_EQ(ReadAll(target), "");
+    EXPECT_EQ(test::ReadFileText(target), "");
     EXPECT_EQ(Listing(scratch.Path()), "播放器.dll\n");  // no temporary file left
 }
 
@@ -58,7 +47,7 @@ TEST(WriteFileReplacing, FailureLeavesTheOldFileAndNoTemporary) {
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(WriteFileReplacing(target, "new content", 11));
     CloseHandle(lock);
-    EXPECT_EQ(ReadAll(target), "old");
+    EXPECT_EQ(test::ReadFileText(target), "old");
     EXPECT_EQ(Listing(scratch.Path()), "VezaZU.dll\n");
 
     EXPECT_FALSE(WriteFileReplacing(scratch.Path() + "missing\\a.dll", "x", 1));

@@ -15,6 +15,17 @@ std::string ProgramFolder() {
 
 std::string ProbeChildPath() { return ProgramFolder() + "vd_probe_child.exe"; }
 
+std::string ReadFileText(const std::string& path) {
+    HANDLE f = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string out(GetFileSize(f, nullptr), '\0');
+    DWORD got = 0;
+    if (!out.empty()) ReadFile(f, &out[0], static_cast<DWORD>(out.size()), &got, nullptr);
+    CloseHandle(f);
+    return out;
+}
+
 TScratchFolder::TScratchFolder(const std::string& tag) {
     wchar_t tmp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, tmp);

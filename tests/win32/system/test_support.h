@@ -40,5 +40,7 @@ private:
 
 // Copies a file; false on failure.
 bool CopyTo(const std::string& from, const std::string& to);
+// A whole file's bytes; "<missing>" when it cannot be read.
+std::string ReadFileText(const std::string& path);
 
 }  // namespace vd::test

@@ -36,9 +36,7 @@ class DispatchTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetCursorPos(0, 0);
-        form = new TForm(nullptr);
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(100, 100, 200, 100);
+        form = test::NewBorderlessForm(100, 100, 200, 100);
         probe = new Probe(form);
         probe->SetBounds(50, 20, 40, 30);
         probe->SetParent(form);

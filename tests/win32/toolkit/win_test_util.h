@@ -6,6 +6,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/bitmap.h"
+#include "toolkit/form.h"
 #include "toolkit/win_control.h"
 
 namespace vd::test {
@@ -35,6 +36,28 @@ constexpr uint32_t RgbOf(int r, int g, int b) {
 // TColor (0x00BBGGRR) as 0xRRGGBB.
 constexpr uint32_t RgbOfColor(uint32_t c) {
     return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+
+// The skin's border colour (clSkinBorder, RGB 144, 170, 181) as 0xRRGGBB.
+constexpr uint32_t kSkinBorder = RgbOfColor(clSkinBorder);
+
+// A form without border or caption at (left, top), as the wizard's window;
+// the caller deletes it.
+inline TForm* NewBorderlessForm(int left, int top, int width, int height) {
+    auto* form = new TForm(nullptr);
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
+    form->SetBounds(left, top, width, height);
+    return form;
+}
+
+// A 7 x 5 picture whose pixels all differ, for a skinned panel to tile:
+// TilePixel(x, y) is its colour at (x, y) of the tiled area.
+inline uint32_t TilePixel(int x, int y) { return RgbOf(x % 7 * 30, y % 5 * 40, 90); }
+inline std::unique_ptr<TBitmap> TilePattern() {
+    auto b = std::make_unique<TBitmap>(7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) b->Surface().At(x, y) = TilePixel(x, y);
+    return b;
 }
 
 // A mouse message to a window at a client point; the cursor goes there too,
