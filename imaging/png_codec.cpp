@@ -44,8 +44,9 @@ void SetError(std::string* error, const std::string& text) {
     if (error) *error = text;
 }
 
-// Pictures larger than this are refused rather than allocated.
-constexpr png_uint_32 kMaxSide = 16384;
+// Ancillary chunks (text, ICC profiles) above this are skipped with a warning
+// rather than read into memory.
+constexpr png_alloc_size_t kMaxChunkBytes = 1 << 20;
 
 }  // namespace
 
@@ -71,12 +72,15 @@ bool DecodePng(const uint8_t* data, size_t size, TRgbaImage& out, std::string* e
     }
     if (!info) png_error(png, "out of memory");
     png_set_read_fn(png, &src, ReadFromMemory);
-    png_set_user_limits(png, kMaxSide, kMaxSide);
+    png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
+    png_set_chunk_malloc_max(png, kMaxChunkBytes);
     png_read_info(png, info);
 
     png_uint_32 w = 0, h = 0;
     int depth = 0, type = 0;
     png_get_IHDR(png, info, &w, &h, &depth, &type, nullptr, nullptr, nullptr);
+    // Refused here, before a single row is allocated.
+    if (static_cast<int64_t>(w) * h > kMaxImagePixels) png_error(png, "PNG image is too large");
     if (depth == 16) png_set_strip_16(png);
     if (type == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
     if (type == PNG_COLOR_TYPE_GRAY && depth < 8) png_set_expand_gray_1_2_4_to_8(png);
