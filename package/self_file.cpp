@@ -163,6 +163,12 @@ int32_t TSelfFileBassClass::AppendEntry(const TEntryDescriptor& descriptor, cons
     const int64_t end = FStream->Size();
     if (id == 0 && head.GetLastID() == std::numeric_limits<int32_t>::max())
         throw EWriteError("The package has no entry IDs left");
+    // IDs are positive and LastID is the highest handed out: a negative one
+    // would give the new entry an ID of 0 or below (0 means "a new ID" when
+    // the entry is moved later).
+    if (id == 0 && head.GetLastID() < 0)
+        throw ECorruptPackage("Corrupt package: the last entry ID " + std::to_string(head.GetLastID()) +
+                              " is negative");
 
     if (id == 0) {
         head.SetLastID(head.GetLastID() + 1);
