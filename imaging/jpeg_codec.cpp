@@ -3,6 +3,8 @@
 #include <jpeglib.h>
 
 #include <csetjmp>
+#include <cstring>
+#include <string>
 
 #include "imaging/image.h"
 
@@ -35,7 +37,8 @@ void OnProgress(j_common_ptr cinfo) {
     auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
     if (d->input_scan_number > kMaxScans) {
         auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-        std::snprintf(err->message, sizeof err->message, "JPEG file has more than %d scans", kMaxScans);
+        const std::string text = "JPEG file has more than " + std::to_string(kMaxScans) + " scans";
+        std::memcpy(err->message, text.c_str(), text.size() + 1);
         std::longjmp(err->jump, 1);
     }
 }
