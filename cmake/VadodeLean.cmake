@@ -24,9 +24,9 @@ if(VD_LEAN)
 endif()
 
 if(VD_WINDOWS)
-  # Sources are named relative to the tree they come from.
-  add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
-                      -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
+  # Release code names its sources relative to the tree they come from (a
+  # Debug build keeps full paths for the debugger).
+  add_compile_options("$<$<CONFIG:Release>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=;-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>")
   add_link_options(LINKER:--no-insert-timestamp)
 endif()
 
