@@ -37,8 +37,11 @@ void OnProgress(j_common_ptr cinfo) {
     auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
     if (d->input_scan_number > kMaxScans) {
         auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-        const std::string text = "JPEG file has more than " + std::to_string(kMaxScans) + " scans";
-        std::memcpy(err->message, text.c_str(), text.size() + 1);
+        {
+            // Destroyed here: the jump below skips every destructor.
+            const std::string text = "JPEG file has more than " + std::to_string(kMaxScans) + " scans";
+            std::memcpy(err->message, text.c_str(), text.size() + 1);
+        }
         std::longjmp(err->jump, 1);
     }
 }
