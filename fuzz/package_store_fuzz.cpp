@@ -33,11 +33,14 @@ using Bytes = std::vector<uint8_t>;
     std::abort();
 }
 
-// The mark stored in the image, as CheckMark reads it; empty when the image
-// is too short or its length byte is out of range.
+// The mark stored in the image, as CheckMark reads it: a header cut short
+// keeps zeros where its bytes are missing. Empty when the length byte is out
+// of range (no mark matches then).
 std::string MarkOf(const uint8_t* data, size_t size) {
-    if (size < static_cast<size_t>(vd::kFileHeaderSize) || data[9] > vd::kMarkCapacity) return {};
-    return std::string(reinterpret_cast<const char*>(data + 10), data[9]);
+    uint8_t header[vd::kFileHeaderSize] = {};
+    if (size > 0) std::memcpy(header, data, size < sizeof header ? size : sizeof header);
+    if (header[9] > vd::kMarkCapacity) return {};
+    return std::string(reinterpret_cast<const char*>(header + 10), header[9]);
 }
 
 Bytes BytesOf(const TMemoryStream& m) { return Bytes(m.Memory(), m.Memory() + m.Size()); }
