@@ -9,6 +9,15 @@
 
 namespace vd {
 
+// The largest picture the decoders accept: 8192 pixels a side (room for long
+// button strips) and 4 Mi pixels (16 MiB of RGBA) in all. The wizard's
+// largest picture is its 556 x 329 page and its whole window is 558 x 390
+// (0.21 Mi pixels), so the limit leaves a margin of about 19 times, while a
+// hostile header cannot make a decoder allocate more. A picture beyond it is
+// refused from its header, before its pixels are allocated.
+constexpr int kMaxImageSide = 8192;
+constexpr int64_t kMaxImagePixels = int64_t{4} << 20;
+
 // RGBA, 8 bits per channel, rows top-down, straight (not premultiplied)
 // alpha. JPEGs decode with alpha 255.
 struct TRgbaImage {

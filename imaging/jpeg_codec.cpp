@@ -3,6 +3,8 @@
 #include <jpeglib.h>
 
 #include <csetjmp>
+#include <cstring>
+#include <string>
 
 #include "imaging/image.h"
 
@@ -23,7 +25,26 @@ void OnError(j_common_ptr cinfo) {
 
 void OnMessage(j_common_ptr, int) {}
 
-constexpr JDIMENSION kMaxSide = 16384;
+// Progressive files may hold any number of scans, each a pass over the whole
+// picture; real encoders write about ten.
+constexpr int kMaxScans = 100;
+// The decoder's own working memory: a progressive picture keeps all its
+// coefficients, 6 bytes a pixel at most, 24 MiB for the largest accepted
+// picture.
+constexpr long kMaxDecoderMemory = 48L << 20;
+
+void OnProgress(j_common_ptr cinfo) {
+    auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->input_scan_number > kMaxScans) {
+        auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+        {
+            // Destroyed here: the jump below skips every destructor.
+            const std::string text = "JPEG file has more than " + std::to_string(kMaxScans) + " scans";
+            std::memcpy(err->message, text.c_str(), text.size() + 1);
+        }
+        std::longjmp(err->jump, 1);
+    }
+}
 
 }  // namespace
 
@@ -47,13 +68,25 @@ bool DecodeJpeg(const uint8_t* data, size_t size, TRgbaImage& out, std::string* 
         if (error) *error = "empty JPEG data";
         return false;
     }
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = OnProgress;
+    cinfo.progress = &progress;
+    cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
     jpeg_mem_src(&cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
+    // Refused before the decoder allocates anything for the picture.
+    if (cinfo.image_width > static_cast<JDIMENSION>(kMaxImageSide) ||
+        cinfo.image_height > static_cast<JDIMENSION>(kMaxImageSide) ||
+        static_cast<int64_t>(cinfo.image_width) * cinfo.image_height > kMaxImagePixels) {
+        jpeg_destroy_decompress(&cinfo);
+        if (error) *error = "JPEG image is too large";
+        return false;
+    }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
-    if (cinfo.output_width > kMaxSide || cinfo.output_height > kMaxSide || cinfo.output_components != 3) {
+    if (cinfo.output_components != 3) {
         jpeg_destroy_decompress(&cinfo);
-        if (error) *error = "unsupported JPEG dimensions";
+        if (error) *error = "unsupported JPEG colour layout";
         return false;
     }
     image.Width = static_cast<int>(cinfo.output_width);

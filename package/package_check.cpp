@@ -32,6 +32,7 @@ public:
         if (size_ > 0x7FFFFFFF) Problem("file is larger than 2 GiB - 1 bytes");
         TIndexHead index;
         index.Unpack(head + kIndexHeadOffset);
+        if (index.LastID < 0) Problem("LastID " + std::to_string(index.LastID) + " is negative");
 
         WalkChain("live", index.FirstEntry, index.LastEntry, index.EntryCount, 1);
         WalkChain("deleted", index.FirstDeleted, index.LastDeleted, index.DeletedCount, 0);

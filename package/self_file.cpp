@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <limits>
-#include <unordered_set>
 
 #include "package/ole_date.h"
 #include "package/payload_codec.h"
@@ -15,22 +14,31 @@ constexpr int64_t kMaxFileSize = std::numeric_limits<int32_t>::max();
 constexpr int16_t kMaxCount = std::numeric_limits<int16_t>::max();
 
 // Follows a chain of record offsets and stops it when it runs in a circle or
-// visits more records than the file could hold.
+// visits more records than the file could hold, in memory that does not grow
+// with the chain: it remembers the offsets visited at steps 1, 2, 4, 8, ...
+// and compares every later one with the last remembered, so that a circle is
+// caught within about twice the length of its lead-in and loop.
 class ChainWalk {
 public:
     explicit ChainWalk(int64_t fileSize)
         : limit_(fileSize > kFirstEntryOffset ? (fileSize - kFirstEntryOffset) / kEntryHeadSize + 1 : 1) {}
     void Visit(int32_t offset) {
-        if (!seen_.insert(offset).second)
+        if (visited_ > 0 && offset == remembered_)
             throw ECorruptPackage("Corrupt package: the entry chain runs in a circle at offset " +
                                   std::to_string(offset));
-        if (static_cast<int64_t>(seen_.size()) > limit_)
+        if (++visited_ > limit_)
             throw ECorruptPackage("Corrupt package: the entry chain is longer than the file can hold");
+        if (visited_ == nextRemembered_) {
+            remembered_ = offset;
+            nextRemembered_ *= 2;
+        }
     }
 
 private:
     int64_t limit_;
-    std::unordered_set<int32_t> seen_;
+    int64_t visited_ = 0;
+    int64_t nextRemembered_ = 1;
+    int32_t remembered_ = 0;
 };
 
 }  // namespace
@@ -155,6 +163,12 @@ int32_t TSelfFileBassClass::AppendEntry(const TEntryDescriptor& descriptor, cons
     const int64_t end = FStream->Size();
     if (id == 0 && head.GetLastID() == std::numeric_limits<int32_t>::max())
         throw EWriteError("The package has no entry IDs left");
+    // IDs are positive and LastID is the highest handed out: a negative one
+    // would give the new entry an ID of 0 or below (0 means "a new ID" when
+    // the entry is moved later).
+    if (id == 0 && head.GetLastID() < 0)
+        throw ECorruptPackage("Corrupt package: the last entry ID " + std::to_string(head.GetLastID()) +
+                              " is negative");
 
     if (id == 0) {
         head.SetLastID(head.GetLastID() + 1);

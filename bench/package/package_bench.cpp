@@ -6,9 +6,9 @@
 #include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 #include <zlib.h>
 
@@ -83,10 +83,10 @@ struct Fixture {
     Fixture() {
         files = MakeFiles();
         for (const File& f : files) payloadBytes += static_cast<int64_t>(f.Data.size());
-        char tmpl[] = "/tmp/vd_bench_package_XXXXXX";
-        int fd = mkstemp(tmpl);
-        if (fd >= 0) close(fd);
-        path = tmpl;
+        // A fresh name in the temporary folder (also under Wine).
+        const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+        path = (std::filesystem::temp_directory_path() / ("vd_bench_package_" + std::to_string(tick) + ".bin"))
+                   .string();
         Pack(path, files);
         vd::TSelfFileClass c(path, "m_install");
         for (const File& f : files) {

@@ -199,6 +199,21 @@ TEST_F(ContainerDamage, CountsAtTheirLimitRefuseWithoutChanges) {
     EXPECT_EQ(ReadAll(path), f);
 }
 
+// The fuzzer's find: a head whose LastID is negative handed out an ID of
+// LastID + 1, not a positive one.
+TEST_F(ContainerDamage, ANegativeLastIDHandsOutNoID) {
+    Build();
+    Bytes f = ReadAll(path);
+    PutI32(f.data() + 20, -617020928);
+    WriteAll(path, f);
+    TSelfFileClass c(path, "xpselfdb");
+    TMemoryStream m = StreamOf(Sample(10));
+    EXPECT_THROW(c.AddEntry(Descriptor("d"), m, 0), ECorruptPackage);
+    EXPECT_EQ(ReadAll(path), f);
+    TMemoryStream given = StreamOf(Sample(10));
+    EXPECT_EQ(c.AddEntry(Descriptor("d"), given, 77), 77);  // an ID given by the caller is kept
+}
+
 TEST_F(ContainerDamage, AMoveThatCannotFitKeepsTheEntry) {
     Build();
     // Make the file almost 2 GiB long (sparse), so a moved entry cannot fit.

@@ -61,6 +61,7 @@ TEST_F(PackageCheck, FindsEachKindOfDamage) {
     EXPECT_FALSE(CheckWith([&](Bytes& f) { f.pop_back(); }).empty());
     EXPECT_FALSE(CheckWith([&](Bytes& f) { f.resize(43); }).empty());
     EXPECT_FALSE(CheckWith([&](Bytes& f) { f[8] = 2; }).empty());
+    EXPECT_FALSE(CheckWith([&](Bytes& f) { PutI32(f.data() + 20, -5); }).empty());
     EXPECT_FALSE(CheckPackage(dir.File("missing")).empty());
 }
 

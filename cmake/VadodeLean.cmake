@@ -1,0 +1,42 @@
+# Lean, reproducible release builds (on by default in the Windows build,
+# VD_LEAN). Applies to every program and library of the project, so new code
+# inherits it:
+# - Release code is optimised for size (-Os); the code whose speed matters
+#   (the transition engine, the package store's inflate) is marked with
+#   vd_speed_critical(TARGET) in its folder and keeps VD_SPEED_FLAGS (-O3,
+#   as in any Release build; measured in bench/, see the README);
+# - every function and datum in its own section, and the linker drops the
+#   sections nothing uses; Release programs are stripped;
+# - no build paths (-ffile-prefix-map) and no link time stamp, so two builds
+#   of the same commit are byte-identical.
+# A Debug build (-DCMAKE_BUILD_TYPE=Debug) keeps symbols and debug info.
+
+if(VD_LEAN)
+  set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
+  set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
+  add_compile_options("$<$<CONFIG:Release>:-ffunction-sections;-fdata-sections>")
+  add_link_options("$<$<CONFIG:Release>:LINKER:--gc-sections;-s>")
+  if(VD_WINDOWS)
+    # Programs take the terminate handler of core/terminate_handler.cpp
+    # (linked with vd_core) instead of the runtime's verbose one.
+    add_link_options(LINKER:--undefined=__ZN9__gnu_cxx27__verbose_terminate_handlerEv)
+  endif()
+endif()
+
+if(VD_WINDOWS)
+  # Release code names its sources relative to the tree they come from (a
+  # Debug build keeps full paths for the debugger).
+  add_compile_options("$<$<CONFIG:Release>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=;-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>")
+  add_link_options(LINKER:--no-insert-timestamp)
+endif()
+
+set(VD_SPEED_FLAGS "-O3" CACHE STRING "Optimisation of the speed-critical code in a lean Release build")
+
+# vd_speed_critical(TARGET): keeps TARGET's code at VD_SPEED_FLAGS in a lean
+# Release build.
+function(vd_speed_critical target)
+  if(VD_LEAN)
+    separate_arguments(flags UNIX_COMMAND "${VD_SPEED_FLAGS}")
+    target_compile_options(${target} PRIVATE "$<$<CONFIG:Release>:${flags}>")
+  endif()
+endfunction()
