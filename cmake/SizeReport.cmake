@@ -1,10 +1,13 @@
 # cmake -DEXE=... -DPACKAGE=... -DRES_DIR=... -DOBJDUMP=... [-DOTHER=a.exe;b.exe]
-#       [-DGOAL=614400] [-DCHECK=ON] -P SizeReport.cmake
+#       [-DGOAL=614400] [-DBUDGET=n] [-DCHECK=ON] -P SizeReport.cmake
+# (the -D options must come before -P, or the script never sees them)
 # Prints the size of the setup program, of the resources it carries (the
 # package, the slides, the skin) and the difference: the installer's own
-# overhead; then its sections and the DLLs it imports. With CHECK it fails
-# when the overhead is above GOAL, when the program keeps symbols, or when it
-# imports a DLL that is not part of Windows.
+# overhead, beside the goal we aim at; then its sections and the DLLs it
+# imports. With CHECK it fails when the overhead is above BUDGET (the most it
+# may be today, so that growth is noticed; the goal when none is given), when
+# the program keeps symbols, or when it imports a DLL that is not part of
+# Windows.
 
 cmake_policy(VERSION 3.20)
 
@@ -42,6 +45,9 @@ math(EXPR overhead "${exe_size} - ${resources}")
 if(NOT GOAL)
   set(GOAL 614400)
 endif()
+if(NOT BUDGET)
+  set(BUDGET ${GOAL})
+endif()
 
 message("== size report: ${exe_name}")
 line("${exe_name}" "${exe_size} bytes")
@@ -49,7 +55,7 @@ line("  package (vedaruv.bin)" "${package_size}")
 line("  slides (${slide_count} files)" "${slides_size}")
 line("  skin (${skin_count} files)" "${skin_size}")
 line("  resources together" "${resources}")
-line("overhead (program less resources)" "${overhead} bytes (goal: at most ${GOAL})")
+line("overhead (program less resources)" "${overhead} bytes (goal: at most ${GOAL}; budget ${BUDGET})")
 
 execute_process(COMMAND ${OBJDUMP} -h ${EXE} OUTPUT_VARIABLE headers)
 string(REGEX MATCHALL "\n +[0-9]+ +[.][^ \n]+ +[0-9a-f]+" rows "${headers}")
@@ -101,8 +107,8 @@ endforeach()
 
 if(CHECK)
   set(failures "")
-  if(overhead GREATER GOAL)
-    list(APPEND failures "the overhead ${overhead} is above ${GOAL} bytes")
+  if(overhead GREATER BUDGET)
+    list(APPEND failures "the overhead ${overhead} is above its budget of ${BUDGET} bytes")
   endif()
   if(foreign)
     list(APPEND failures "imports DLLs that are not part of Windows: ${foreign}")

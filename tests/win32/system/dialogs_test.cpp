@@ -1,6 +1,8 @@
 #include "system/dialogs.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <atomic>
 #include <string>
@@ -52,16 +54,39 @@ std::vector<std::string> ChildTexts(HWND dialog) {
     return texts;
 }
 
-// From a second thread: waits for the dialog, notes its caption and child
-// texts, then presses the given button.
+// The text of the selected item of a dialog's folder tree, if any.
+std::string SelectedTreeText(HWND dialog) {
+    HWND tree = FindWindowExW(dialog, nullptr, L"SysTreeView32", nullptr);
+    for (HWND child = FindWindowExW(dialog, nullptr, nullptr, nullptr); !tree && child;
+         child = FindWindowExW(dialog, child, nullptr, nullptr))
+        tree = FindWindowExW(child, nullptr, L"SysTreeView32", nullptr);
+    if (!tree) return {};
+    HTREEITEM item = TreeView_GetSelection(tree);
+    if (!item) return {};
+    wchar_t buf[MAX_PATH] = {};
+    TVITEMW tv = {};
+    tv.mask = TVIF_TEXT;
+    tv.hItem = item;
+    tv.pszText = buf;
+    tv.cchTextMax = MAX_PATH;
+    if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv))) return {};
+    return Narrow(std::wstring_view(buf));
+}
+
+// From a second thread: waits for the dialog (and, when given, for its tree
+// to select the item named `settled`, since a loaded machine may be slow to
+// apply the initial selection), notes its caption and child texts, then
+// presses the given button.
 class TDialogRobot {
 public:
-    explicit TDialogRobot(int button) {
-        thread_ = std::thread([this, button] {
+    explicit TDialogRobot(int button, std::string settled = {}) {
+        thread_ = std::thread([this, button, settled] {
             for (int i = 0; i < 400; ++i) {
                 HWND dlg = FindOwnDialog();
                 if (dlg) {
                     Sleep(300);  // let it finish initialising
+                    for (int k = 0; !settled.empty() && k < 400 && SelectedTreeText(dlg) != settled; ++k)
+                        Sleep(25);
                     caption_ = WindowText(dlg);
                     texts_ = ChildTexts(dlg);
                     found_ = true;
@@ -123,7 +148,7 @@ TEST(BrowseForFolder, InitialFolderIsPreselected) {
     std::string root = GetWindowsDrive() + "vd_browse_" + std::to_string(GetCurrentProcessId());
     std::string folder = root + "\\播放器";
     ForceFolder(folder);
-    TDialogRobot robot(IDOK);
+    TDialogRobot robot(IDOK, "播放器");
     std::string chosen = BrowseForFolder("title", folder);
     robot.Join();
     ASSERT_TRUE(robot.Found());
