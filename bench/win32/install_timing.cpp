@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win32/clock.h"
 #include "controls/xp_edit.h"
 #include "controls/xp_png_btn.h"
 #include "controls/xp_slideshow.h"
@@ -31,16 +32,7 @@
 namespace vd {
 namespace {
 
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER c;
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
-}
+using bench::NowMs;
 
 double PeakWorkingSetMiB() {
   PROCESS_MEMORY_COUNTERS pmc{};
@@ -59,12 +51,12 @@ struct TTransitions {
   void Watch(TXPSlideShow& show) {
     show.OnStart = [this, &show](TObject*, TBitmap&, TBitmap&) {
       frames = 0;
-      startedAt = Now();
+      startedAt = NowMs();
       styles.push_back(show.Style());
     };
     show.OnAfterNewFrame = [this](TObject*, TBitmap&, TBitmap&) { ++frames; };
     show.OnComplete = [this](TObject*) {
-      lengths.push_back(Now() - startedAt);
+      lengths.push_back(NowMs() - startedAt);
       frameCounts.push_back(frames);
     };
   }
@@ -115,13 +107,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   during.Watch(*form->XPSlideShow);
   form->FPageIndex = 1;
   form->Edt_InstallPath->SetText(folder);
-  const double t0 = Now();
+  const double t0 = NowMs();
   form->Btn_InstallClick(form->Btn_Install);
   while (form->FPageIndex < 3) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     app.ProcessMessages();
   }
-  const double installMs = Now() - t0;
+  const double installMs = NowMs() - t0;
   const double peakExtracting = PeakWorkingSetMiB();
 
   // The same styles with the window thread idle, on the progress page.

@@ -23,6 +23,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/win32/clock.h"
 #include "controls/xp_slideshow.h"
 #include "core/random.h"
 #include "slideshow/effect_table.h"
@@ -36,16 +37,7 @@ namespace {
 
 constexpr int kFirstSlide = 101;  // the four slides, RT_RCDATA 101..104
 
-double Now() {
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER c;
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
-}
+using bench::NowMs;
 
 // The slideshow with its paints timed.
 class TTimedSlideShow : public TXPSlideShow {
@@ -56,9 +48,9 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
         if (msg != WM_PAINT) return TXPSlideShow::WndProc(msg, wParam, lParam);
-        double t = Now();
+        double t = NowMs();
         LRESULT r = TXPSlideShow::WndProc(msg, wParam, lParam);
-        paintMs = paintMs + (Now() - t);
+        paintMs = paintMs + (NowMs() - t);
         return r;
     }
 };
@@ -100,12 +92,12 @@ public:
             slides_[i]->LoadFromResourceID(MainInstance(), kFirstSlide + i);
         }
         show_->OnBeforeNewFrame = [this](TObject*, TBitmap&, TBitmap&) {
-            frameStart_ = Now();
+            frameStart_ = NowMs();
             paintBefore_ = show_->paintMs;
         };
-        show_->OnAfterNewFrame = [this](TObject*, TBitmap&, TBitmap&) { composed_ = Now(); };
+        show_->OnAfterNewFrame = [this](TObject*, TBitmap&, TBitmap&) { composed_ = NowMs(); };
         show_->OnProgress = [this](TObject*) {
-            double end = Now();
+            double end = NowMs();
             double paint = show_->paintMs - paintBefore_;
             FrameTimes& f = current_->byStyle[show_->Style()];
             for (FrameTimes* t : {&f, &current_->all}) {
@@ -127,20 +119,20 @@ public:
         current_ = &r;
         show_->SetDelay(delay);
         show_->SetStep(4);
-        double t0 = Now();
+        double t0 = NowMs();
         for (size_t i = 0; i < styles.size(); ++i) {
             show_->SetStyle(styles[i]);
             show_->Picture().SetGraphic(slides_[i % 4].get());
-            double start = Now();
+            double start = NowMs();
             show_->Execute();
             while (show_->Busy()) {
                 Application().ProcessMessages();
                 HANDLE sync = SyncEvent();
                 MsgWaitForMultipleObjects(1, &sync, FALSE, 1, QS_ALLINPUT);
             }
-            r.transitionMs.push_back(Now() - start);
+            r.transitionMs.push_back(NowMs() - start);
         }
-        r.totalMs = Now() - t0;
+        r.totalMs = NowMs() - t0;
         r.frames = r.all.frames;
         current_ = nullptr;
         return r;
