@@ -7,11 +7,13 @@ function(vd_optional_subdirectory dir)
   endif()
 endfunction()
 
-# vd_add_gtest(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [WIN32_GUI])
+# vd_add_gtest(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [TIMEOUT s] [POINTER])
 # Builds a GoogleTest executable and registers it with ctest. In the Windows
 # build ctest runs it under Wine through the cross-compiling emulator.
+# POINTER: the tests move the mouse pointer of the shared display or look at
+# what it hovers; no two such programs run at the same time.
 function(vd_add_gtest name)
-  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "POINTER" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} vd_gtest_main)
   if(NOT T_TIMEOUT)
@@ -19,6 +21,9 @@ function(vd_add_gtest name)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(T_POINTER)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display_pointer)
+  endif()
   if(VD_WINDOWS)
     set_tests_properties(${name} PROPERTIES LABELS win32)
   else()
