@@ -51,3 +51,4 @@ target_link_libraries(vd_wizard PUBLIC vd_installer_support vd_controls vd_toolk
 add_executable(VadodeSetup WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp $<TARGET_OBJECTS:vd_setup_resources>)
 target_link_libraries(VadodeSetup PRIVATE vd_wizard)
 target_link_options(VadodeSetup PRIVATE -municode)
+vd_whole_program(VadodeSetup)

@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
+#include <string>
 
 namespace vd {
 namespace {
@@ -29,6 +29,13 @@ void CivilFromDays(int64_t z, int64_t& y, unsigned& m, unsigned& d) {
     d = doy - (153 * mp + 2) / 5 + 1;
     m = mp < 10 ? mp + 3 : mp - 9;
     y += m <= 2;
+}
+
+// Appends value in decimal, zero-padded to at least `width` digits.
+void AppendDigits(std::string& out, uint64_t value, size_t width) {
+    const std::string digits = std::to_string(value);
+    if (digits.size() < width) out.append(width - digits.size(), '0');
+    out += digits;
 }
 
 const int64_t kOleEpochDays = DaysFromCivil(1899, 12, 30);  // relative to 1970-01-01
@@ -74,11 +81,22 @@ std::string FormatOleDate(double stamp) {
     int64_t y;
     unsigned m, d;
     CivilFromDays(days + kOleEpochDays, y, m, d);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%04lld-%02u-%02u %02d:%02d:%02d.%03d", static_cast<long long>(y), m, d,
-                  static_cast<int>(ms / 3600000), static_cast<int>(ms / 60000 % 60),
-                  static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000));
-    return buf;
+    // Years run from 1 to 9999 here (the range checked above).
+    std::string text;
+    AppendDigits(text, static_cast<uint64_t>(y), 4);
+    text += '-';
+    AppendDigits(text, m, 2);
+    text += '-';
+    AppendDigits(text, d, 2);
+    text += ' ';
+    AppendDigits(text, static_cast<uint64_t>(ms / 3600000), 2);
+    text += ':';
+    AppendDigits(text, static_cast<uint64_t>(ms / 60000 % 60), 2);
+    text += ':';
+    AppendDigits(text, static_cast<uint64_t>(ms / 1000 % 60), 2);
+    text += '.';
+    AppendDigits(text, static_cast<uint64_t>(ms % 1000), 3);
+    return text;
 }
 
 bool ParseOleDate(std::string_view text, double& stamp) {

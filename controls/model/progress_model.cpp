@@ -1,6 +1,6 @@
 #include "controls/model/progress_model.h"
 
-#include <cstdio>
+#include <string>
 
 namespace vd {
 
@@ -54,9 +54,7 @@ TBox LedSegment(const TBox& r, const TLedLayout& led, int index, TOrientation o)
 }
 
 std::string PercentText(unsigned percent) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%u%%", percent);
-    return buf;
+    return std::to_string(percent) + '%';
 }
 
 TTextOrigin PercentTextOrigin(const TBox& r, int textWidth, int heightOfX) {

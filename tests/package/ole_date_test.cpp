@@ -14,6 +14,9 @@ TEST(OleDate, KnownDates) {
     EXPECT_EQ(FormatOleDate(UnixSecondsToOleDate(0)), "1970-01-01 00:00:00.000");
     EXPECT_EQ(FormatOleDate(1e300), "invalid");
     EXPECT_EQ(FormatOleDate(0.99999999999), "1899-12-31 00:00:00.000");
+    // Every field zero-padded to its width, the first and last day of the range.
+    EXPECT_EQ(FormatOleDate(EncodeOleDate(1, 1, 1, 0, 0, 0, 0)), "0001-01-01 00:00:00.000");
+    EXPECT_EQ(FormatOleDate(EncodeOleDate(9999, 12, 31, 23, 59, 59, 9)), "9999-12-31 23:59:59.009");
 }
 
 TEST(OleDate, ParsesWhatItFormats) {
