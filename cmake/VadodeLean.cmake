@@ -3,8 +3,8 @@
 # inherits it:
 # - Release code is optimised for size (-Os); the code whose speed matters
 #   (the transition engine, the package store's inflate) is marked with
-#   vd_speed_critical(TARGET) in its folder and keeps VD_SPEED_FLAGS (-O3,
-#   as in any Release build; measured in bench/, see the README);
+#   vd_speed_critical(TARGET) in its folder and keeps VD_SPEED_FLAGS (-O2;
+#   measured in bench/, see the README);
 # - every function and datum in its own section, and the linker drops the
 #   sections nothing uses; Release programs are stripped;
 # - no build paths (-ffile-prefix-map) and no link time stamp, so two builds
@@ -52,7 +52,7 @@ function(vd_whole_program target)
   set_target_properties(${target} PROPERTIES VD_WHOLE_PROGRAM ON)
 endfunction()
 
-set(VD_SPEED_FLAGS "-O3" CACHE STRING "Optimisation of the speed-critical code in a lean Release build")
+set(VD_SPEED_FLAGS "-O2" CACHE STRING "Optimisation of the speed-critical code in a lean Release build")
 
 # vd_speed_critical(TARGET): keeps TARGET's code at VD_SPEED_FLAGS in a lean
 # Release build.
