@@ -2,7 +2,7 @@
 # VD_LEAN). Applies to every program and library of the project, so new code
 # inherits it:
 # - Release code is optimised for size (-Os); the code whose speed matters
-#   (the transition engine, the package store's inflate) is marked with
+#   (the transition engine, the package store) is marked with
 #   vd_speed_critical(TARGET) in its folder and keeps VD_SPEED_FLAGS (-O2;
 #   measured in bench/, see the README);
 # - every function and datum in its own section, and the linker drops the
