@@ -19,9 +19,9 @@ struct SyncCall {
     std::exception_ptr error;
 };
 
-// The queue's lock: a critical section (std::mutex would bring the runtime's
-// system_error machinery into every program for a failure Windows never
-// reports here).
+// The queue's lock: a critical section. std::mutex would bring the runtime's
+// system_error machinery into every program, for lock failures that only a
+// programming error causes.
 class TQueueLock {
 public:
     TQueueLock() { InitializeCriticalSection(&cs_); }
