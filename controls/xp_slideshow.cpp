@@ -1,5 +1,7 @@
 #include "controls/xp_slideshow.h"
 
+#include <mutex>
+
 #include "controls/animate_thread.h"
 #include "controls/box_rect.h"
 #include "controls/model/slideshow_layout.h"
@@ -18,18 +20,6 @@ bool ShowsOn(TCanvas& canvas, const TRect& r) {
     return RectVisible(canvas.Handle(), &rc) != FALSE;
 }
 
-// Holds the frame lock for a scope.
-class TFrameLock {
-public:
-    explicit TFrameLock(CRITICAL_SECTION& cs) : cs_(cs) { EnterCriticalSection(&cs_); }
-    ~TFrameLock() { LeaveCriticalSection(&cs_); }
-    TFrameLock(const TFrameLock&) = delete;
-    TFrameLock& operator=(const TFrameLock&) = delete;
-
-private:
-    CRITICAL_SECTION& cs_;
-};
-
 // Text typed by a user compared as the platform compares it.
 bool SameUserText(const std::string& a, const std::string& b) {
     std::wstring wa = Wide(a), wb = Wide(b);
@@ -47,7 +37,6 @@ TCustomXPSlideShow::TCustomXPSlideShow(TComponent* owner)
       screen_(new TBitmap()),
       alive_(std::make_shared<bool>(true)) {
     SetControlStyle(ControlStyle() | csOpaque);
-    InitializeCriticalSection(&frameLock_);
     EffectTable();  // the table is built here, on the window thread
     picture_->OnChange = [this](TObject*) { PictureChanged(); };
     bgPicture_->OnChange = [this](TObject*) { BackgroundChanged(); };
@@ -61,7 +50,6 @@ TCustomXPSlideShow::~TCustomXPSlideShow() {
     picture_->OnChange = nullptr;
     bgPicture_->OnChange = nullptr;
     FreeWorkBitmaps();
-    DeleteCriticalSection(&frameLock_);
 }
 
 // --- Properties ---
@@ -130,13 +118,13 @@ void TCustomXPSlideShow::SetStep(int v) { step_ = SlideshowStepValue(v); }
 void TCustomXPSlideShow::SetStyle(TShowStyle v) {
     if (v < kSlideshowCustomStyle || v > kSlideshowLastStyle || v == style_) return;
     {
-        TFrameLock lock(frameLock_);
+        std::lock_guard<TCriticalSection> lock(frameLock_);
         style_ = v;
     }
     if (busy_ && manual_ && !stopping_) {
         TRect dr;
         {
-            TFrameLock lock(frameLock_);
+            std::lock_guard<TCriticalSection> lock(frameLock_);
             RenderFrame();
             dr = displayRect_;
         }
@@ -162,7 +150,7 @@ void TCustomXPSlideShow::SetManual(bool v) {
 }
 
 TRect TCustomXPSlideShow::DisplayRect() const {
-    TFrameLock lock(const_cast<CRITICAL_SECTION&>(frameLock_));
+    std::lock_guard<TCriticalSection> lock(frameLock_);
     return displayRect_;
 }
 
@@ -172,7 +160,7 @@ void TCustomXPSlideShow::CalcDisplayRect() {
     TBox b = SlideshowDisplayRect(ClientWidth(), ClientHeight(), frameWidth_, pictureRect_.Width(),
                                   pictureRect_.Height(), center_, stretch_, proportional_);
     {
-        TFrameLock lock(frameLock_);
+        std::lock_guard<TCriticalSection> lock(frameLock_);
         displayRect_ = ToRect(b);
     }
     if (startFromBackground_ && start_) RedrawStartFromBackground();
@@ -335,7 +323,7 @@ void TCustomXPSlideShow::RedrawStartFromBackground() {
         GdiFlush();  // the animation thread reads the pixels directly
     }
     if (busy_ && manual_ && !stopping_) {
-        TFrameLock lock(frameLock_);
+        std::lock_guard<TCriticalSection> lock(frameLock_);
         RenderFrame();
     }
 }
@@ -430,7 +418,7 @@ void TCustomXPSlideShow::SetProgress(int value) {
     if (!busy_ || value == progress_) return;
     TRect dr;
     {
-        TFrameLock lock(frameLock_);
+        std::lock_guard<TCriticalSection> lock(frameLock_);
         progress_ = value;
         RenderFrame();
         dr = displayRect_;
@@ -547,7 +535,7 @@ void TCustomXPSlideShow::Clear() {
     screen_->SetSize(0, 0);
     pictureRect_ = TRect{};
     {
-        TFrameLock lock(frameLock_);
+        std::lock_guard<TCriticalSection> lock(frameLock_);
         displayRect_ = TRect{};
     }
     Invalidate();

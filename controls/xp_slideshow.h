@@ -26,6 +26,7 @@
 #include <string>
 
 #include "toolkit/bitmap.h"
+#include "toolkit/critical_section.h"
 #include "toolkit/picture.h"
 #include "toolkit/thread.h"
 #include "toolkit/win_control.h"
@@ -181,7 +182,7 @@ private:
     TRect pictureRect_, displayRect_;       // display rectangle: under the frame lock
     TAnimateThread* thread_ = nullptr;
     unsigned threadSerial_ = 0;             // tells the end messages of threads apart
-    CRITICAL_SECTION frameLock_;
+    mutable TCriticalSection frameLock_;
     // Cleared by the destructor: a stepping loop in the caller's thread
     // sees it after dispatching messages.
     std::shared_ptr<bool> alive_;

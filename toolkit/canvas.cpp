@@ -13,7 +13,6 @@ RECT ToRECT(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 }  // namespace
 
 TCanvas::TCanvas() {
-    InitializeCriticalSection(&lock_);
     pen_.OnReleasing = [this](TObject*) {
         if (dc_) SelectObject(dc_, oldPen_);
     };
@@ -30,7 +29,6 @@ TCanvas::~TCanvas() {
     pen_.OnReleasing = nullptr;
     brush_.OnReleasing = nullptr;
     font_.OnReleasing = nullptr;
-    DeleteCriticalSection(&lock_);
 }
 
 HDC TCanvas::Handle() {
@@ -273,17 +271,17 @@ void TCanvas::SetStretchMode(int mode) {
 }
 
 void TCanvas::Lock() {
-    EnterCriticalSection(&lock_);
+    lock_.lock();
     ++lockCount_;
 }
 
 void TCanvas::Unlock() {
     --lockCount_;
-    LeaveCriticalSection(&lock_);
+    lock_.unlock();
 }
 
 bool TCanvas::TryLock() {
-    if (!TryEnterCriticalSection(&lock_)) return false;
+    if (!lock_.try_lock()) return false;
     ++lockCount_;
     return true;
 }

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "toolkit/critical_section.h"
 #include "toolkit/graphics.h"
 #include "toolkit/types.h"
 
@@ -111,7 +112,7 @@ private:
     TFont font_;
     TPen pen_;
     TBrush brush_;
-    CRITICAL_SECTION lock_;
+    TCriticalSection lock_;
     int lockCount_ = 0;
     int stretchMode_ = COLORONCOLOR;
 };

@@ -5,6 +5,8 @@
 #include <deque>
 #include <mutex>
 
+#include "toolkit/critical_section.h"
+
 namespace vd {
 namespace {
 
@@ -19,23 +21,8 @@ struct SyncCall {
     std::exception_ptr error;
 };
 
-// The queue's lock: a critical section. std::mutex would bring the runtime's
-// system_error machinery into every program, for lock failures that only a
-// programming error causes.
-class TQueueLock {
-public:
-    TQueueLock() { InitializeCriticalSection(&cs_); }
-    TQueueLock(const TQueueLock&) = delete;
-    TQueueLock& operator=(const TQueueLock&) = delete;
-    void lock() { EnterCriticalSection(&cs_); }
-    void unlock() { LeaveCriticalSection(&cs_); }
-
-private:
-    CRITICAL_SECTION cs_;
-};
-
 struct SyncQueue {
-    TQueueLock lock;
+    TCriticalSection lock;
     std::deque<SyncCall*> calls;
     HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HWND window = nullptr;
@@ -66,7 +53,7 @@ void EnsureSyncWindow() {
     RegisterClassW(&wc);
     HWND w = CreateWindowExW(0, L"VdSyncWindow", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
-    std::lock_guard<TQueueLock> hold(q.lock);
+    std::lock_guard<TCriticalSection> hold(q.lock);
     q.window = w;
 }
 
@@ -87,7 +74,7 @@ bool CheckSynchronize() {
     for (;;) {
         SyncCall* call = nullptr;
         {
-            std::lock_guard<TQueueLock> hold(q.lock);
+            std::lock_guard<TCriticalSection> hold(q.lock);
             if (q.calls.empty()) {
                 ResetEvent(q.event);
                 break;
@@ -142,7 +129,7 @@ void TThread::Synchronize(const std::function<void()>& fn) {
     SyncCall call{&fn, CreateEventW(nullptr, TRUE, FALSE, nullptr), nullptr};
     HWND window;
     {
-        std::lock_guard<TQueueLock> hold(q.lock);
+        std::lock_guard<TCriticalSection> hold(q.lock);
         q.calls.push_back(&call);
         SetEvent(q.event);
         window = q.window;
