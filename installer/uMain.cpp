@@ -12,6 +12,7 @@
 #include "installer/window_frame.h"
 #include "package/resource_export.h"
 #include "res/resource_ids.h"
+#include "system/dialogs.h"
 #include "system/disk_space.h"
 #include "system/folders.h"
 #include "installer/startup_facts.h"
@@ -158,6 +159,8 @@ void TFrm_MainysInstall::FormCreate(TObject*) {
 }
 
 void TFrm_MainysInstall::FormShow(TObject*) {
+  // Every warning and the folder browser are modal to the wizard.
+  SetDialogOwner(Handle());
   LoadSkinImages();
   SetRoundRegion(*this, 4, 4, 0, 0);
   CenterFormOnMonitor(*this, 0);

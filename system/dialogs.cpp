@@ -10,6 +10,11 @@ namespace {
 
 // The folder the browse callback preselects; one value for the process.
 std::wstring g_browseInitialFolder;
+HWND g_dialogOwner = nullptr;
+bool g_browsing = false;
+
+// The owner when it is a live window; a window that is gone owns nothing.
+HWND LiveOwner() { return g_dialogOwner && IsWindow(g_dialogOwner) ? g_dialogOwner : nullptr; }
 
 int CALLBACK BrowseCallback(HWND wnd, UINT msg, LPARAM, LPARAM) {
     if (msg == BFFM_INITIALIZED)
@@ -19,18 +24,24 @@ int CALLBACK BrowseCallback(HWND wnd, UINT msg, LPARAM, LPARAM) {
 
 }  // namespace
 
+void SetDialogOwner(HWND owner) { g_dialogOwner = owner; }
+
+HWND DialogOwner() { return LiveOwner(); }
+
 void ShowWarning(std::string_view text, std::string_view caption) {
     std::wstring wtext = Wide(text);
     std::wstring wcaption = Wide(caption.empty() ? std::string_view(kWarningCaption) : caption);
-    MessageBoxW(GetActiveWindow(), wtext.c_str(), wcaption.c_str(), MB_ICONEXCLAMATION | MB_OK);
+    MessageBoxW(LiveOwner(), wtext.c_str(), wcaption.c_str(), MB_ICONEXCLAMATION | MB_OK);
 }
 
 std::string BrowseForFolder(std::string_view title, std::string_view initialFolder) {
+    if (g_browsing) return {};
+    g_browsing = true;
     g_browseInitialFolder = Wide(initialFolder);
     std::wstring wtitle = Wide(title);
     wchar_t display[MAX_PATH] = {};
     BROWSEINFOW bi = {};
-    bi.hwndOwner = nullptr;
+    bi.hwndOwner = LiveOwner();
     bi.pidlRoot = nullptr;  // the desktop
     bi.pszDisplayName = display;
     bi.lpszTitle = wtitle.c_str();
@@ -47,6 +58,7 @@ std::string BrowseForFolder(std::string_view title, std::string_view initialFold
         CoTaskMemFree(pidl);
     }
     if (SUCCEEDED(init)) CoUninitialize();
+    g_browsing = false;
     return result;
 }
 

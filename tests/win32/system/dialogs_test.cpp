@@ -88,6 +88,8 @@ public:
                     for (int k = 0; !settled.empty() && k < 400 && SelectedTreeText(dlg) != settled; ++k)
                         Sleep(25);
                     caption_ = WindowText(dlg);
+                    owner_ = GetWindow(dlg, GW_OWNER);
+                    ownerEnabled_ = owner_ && IsWindowEnabled(owner_);
                     texts_ = ChildTexts(dlg);
                     found_ = true;
                     PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
@@ -101,6 +103,9 @@ public:
         if (thread_.joinable()) thread_.join();
     }
     void Join() { thread_.join(); }
+    // The dialog's owner and whether that owner took input while it was up.
+    HWND Owner() const { return owner_; }
+    bool OwnerEnabled() const { return ownerEnabled_; }
     bool Found() const { return found_; }
     const std::string& Caption() const { return caption_; }
     bool HasText(const std::string& text) const {
@@ -113,6 +118,8 @@ private:
     std::thread thread_;
     std::atomic<bool> found_{false};
     std::string caption_;
+    HWND owner_ = nullptr;
+    bool ownerEnabled_ = true;
     std::vector<std::string> texts_;
 };
 
@@ -155,6 +162,69 @@ TEST(BrowseForFolder, InitialFolderIsPreselected) {
     EXPECT_TRUE(SameTextAscii(chosen, folder)) << chosen;  // no trailing backslash
     RemoveDirectoryW(Wide(folder).c_str());
     RemoveDirectoryW(Wide(root).c_str());
+}
+
+// A visible top-level window that stands for the wizard's form; while it
+// lives it owns the dialogs. A WM_APP posted to it opens a folder browser
+// from inside the modal loop of the one already open, as a second click on
+// Browse would.
+class TOwnerWindow {
+public:
+    TOwnerWindow() {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"VdDialogOwnerTest";
+        RegisterClassW(&wc);
+        wnd_ = CreateWindowExW(0, wc.lpszClassName, L"owner", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr,
+                               nullptr, wc.hInstance, nullptr);
+        SetDialogOwner(wnd_);
+    }
+    ~TOwnerWindow() {
+        SetDialogOwner(nullptr);
+        DestroyWindow(wnd_);
+    }
+    HWND Handle() const { return wnd_; }
+    static inline int nestedCalls = 0;
+    static inline std::string nestedResult = "<not run>";
+
+private:
+    static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_APP) {
+            ++nestedCalls;
+            nestedResult = BrowseForFolder("second", "");
+            return 0;
+        }
+        return DefWindowProcW(w, msg, wp, lp);
+    }
+    HWND wnd_ = nullptr;
+};
+
+TEST(DialogOwner, WarningIsModalToTheOwner) {
+    TOwnerWindow owner;
+    TDialogRobot robot(IDOK);
+    ShowWarning("text", "");
+    robot.Join();
+    ASSERT_TRUE(robot.Found());
+    EXPECT_EQ(robot.Owner(), owner.Handle());
+    EXPECT_FALSE(robot.OwnerEnabled());
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+}
+
+TEST(DialogOwner, BrowserIsModalAndOpensOnlyOnce) {
+    TOwnerWindow owner;
+    TOwnerWindow::nestedCalls = 0;
+    PostMessageW(owner.Handle(), WM_APP, 0, 0);  // handled inside the first browser's loop
+    TDialogRobot robot(IDCANCEL);
+    std::string chosen = BrowseForFolder("first", "");
+    robot.Join();
+    ASSERT_TRUE(robot.Found());
+    EXPECT_EQ(robot.Owner(), owner.Handle());
+    EXPECT_FALSE(robot.OwnerEnabled());
+    EXPECT_EQ(TOwnerWindow::nestedCalls, 1);
+    EXPECT_EQ(TOwnerWindow::nestedResult, "");  // returned at once: the robot pressed Cancel on the first
+    EXPECT_TRUE(robot.HasText("first"));
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
 }
 
 }  // namespace
