@@ -6,7 +6,7 @@
 #   e2e_begin SCENARIO ARTEFACT_DIR   log, prefix, display, clean-up
 #   start_setup EXE                    runs it, waits for its window (X, Y)
 #   click_form FX FY                   a left click at window coordinates
-#   wait_page N / shot NAME / wait_warning / wait_exit SECONDS
+#   wait_page N / shot NAME / wait_warning NAME [CAPTION] [SECONDS] [KEY] / wait_exit SECONDS
 #   reg_value KEY [NAME]               a string value read back ("" = default)
 #   reg_has_key KEY
 #
@@ -172,9 +172,9 @@ find_box() {
 
 # Waits for a message box captioned $2 (default "警告"; an error the
 # application reports carries the application title), keeps its picture as
-# NAME, and closes it with Enter.
+# NAME, and closes it with Enter, or with the key $4 (Escape: Cancel).
 wait_warning() {
-  local name=$1 caption=${2:-警告} deadline=$((SECONDS + ${3:-30})) box=
+  local name=$1 caption=${2:-警告} deadline=$((SECONDS + ${3:-30})) key=${4:-Return} box=
   while [ $SECONDS -lt $deadline ]; do
     box=$(find_box "$caption" || true)
     [ -n "$box" ] && break
@@ -184,9 +184,9 @@ wait_warning() {
   sleep 0.5
   import -display "$DISPLAY" -window root "$artefacts/$scenario-$name.png" 2>>"$log"
   xdotool windowactivate --sync "$box" 2>/dev/null || true
-  xdotool key --window "$box" Return
+  xdotool key --window "$box" "$key"
   sleep 0.5
-  [ -z "$(find_box "$caption" || true)" ] || { xdotool key Return; sleep 0.5; }
+  [ -z "$(find_box "$caption" || true)" ] || { xdotool key "$key"; sleep 0.5; }
   say "message box '$caption' shown and closed"
 }
 
