@@ -268,7 +268,9 @@ fallback)
   geometry "$win"
   click $((X + 515 + 17)) $((Y + 1 + 9)) 1
   wait_exit 30 || fail "the program still runs 30 s after Close"
-  say "exports went to D:\\VivEduriziDade\\"
+  # The fallback folder this run made goes again with its files.
+  [ ! -e "$drive_d/VivEduriziDade" ] || fail "D:\\VivEduriziDade\\ is left after Close: $(ls "$drive_d/VivEduriziDade")"
+  say "exports went to D:\\VivEduriziDade\\ and were removed with it on Close"
   ;;
 *)
   fail "unknown scenario $scenario"
