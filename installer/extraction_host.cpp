@@ -52,7 +52,6 @@ bool TFrm_MainysInstall::RetryFailedEntries(const TFailedEntries& failed) {
 
 void TFrm_MainysInstall::ExtractionDone(const TFailedEntries& failed) {
   DeleteFileW(Wide(FPackageFile).c_str());
-  FFailedEntries = failed;
   const auto missing = [&](const char* name) { return HasFailed(failed, name) || !FileExists(FInstallDir + name); };
   FProgramsMissing = missing(kPlayerExeName) || missing(kUninstallerExeName);
   T_Finished->SetCaption(FinishedTitle(failed));

@@ -106,11 +106,10 @@ public:
   std::string FProfilesDir;
   std::string FInstallDir;
   // Beyond the wizard's own state: whether the start-up made the fallback
-  // temporary folder (removed again when empty), what the package takes on
-  // disk, and the entries the extraction could not write.
+  // temporary folder (removed again when empty), and what the package takes
+  // on disk.
   bool FTempFolderCreated = false;
   uint32_t FEstimatedSizeKiB = 0;
-  TFailedEntries FFailedEntries;
   // The player or its uninstaller is missing after the extraction: nothing
   // that would point at them is written.
   bool FProgramsMissing = false;
