@@ -206,6 +206,19 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
     return h;
 }
 
+void TCanvas::DrawFocusRect(const TRect& r) {
+    Prepare();
+    RECT rc = ToRECT(r);
+    // The dotted pattern takes the text and background colours: black and
+    // white invert the pixels under it.
+    const COLORREF text = SetTextColor(dc_, RGB(0, 0, 0));
+    const COLORREF back = SetBkColor(dc_, RGB(255, 255, 255));
+    ::DrawFocusRect(dc_, &rc);
+    SetTextColor(dc_, text);
+    SetBkColor(dc_, back);
+    Changed();
+}
+
 TRect TCanvas::ClipRect() {
     RECT rc{};
     if (Handle()) GetClipBox(dc_, &rc);

@@ -64,6 +64,8 @@ public:
     // The platform's formatted text (DT_* flags: DT_WORDBREAK wraps at words,
     // DT_CALCRECT only measures into r). Returns the text height.
     int DrawText(const std::string& text, TRect& r, unsigned flags);
+    // The platform's dotted focus rectangle, drawn by inverting the pixels.
+    void DrawFocusRect(const TRect& r);
 
     // Clipping, in logical coordinates.
     TRect ClipRect();
