@@ -42,9 +42,10 @@ void TFrm_MainysInstall::ShowPage() {
   // the buttons came back in.
   for (TXPPngBtn* b : {Btn_Prev, Btn_Next, Btn_Install, Btn_Cancel, Btn_Finished}) b->SetTabOrder(-1);
   if (!rule->actionFirst) RunPageAction(rule->action);
-  // A keyboard user whose focus went with the old page starts on the new
-  // page's first input.
-  KeepKeyboardFocus();
+  // A keyboard user starts on the new page's first input (the bar's first
+  // button on a page without one), not where the old page left the focus:
+  // Enter on a Cancel still focused from page 2 would end the wizard.
+  if (Showing() && FocusCuesShown() && !PagePanel(FPageIndex)->ContainsControl(FocusedControl())) SelectNext(nullptr, true);
 }
 
 bool TFrm_MainysInstall::DialogKey(uint16_t key) {

@@ -159,13 +159,6 @@ TControl* TForm::FocusedControl() const {
     return w->FocusedControl();
 }
 
-void TForm::KeepKeyboardFocus() {
-    if (!HandleAllocated() || !IsWindowVisible(Handle()) || !FocusCuesShown()) return;
-    const std::vector<TControl*> seq = TabSequence();
-    TControl* focused = FocusedControl();
-    if (std::find(seq.begin(), seq.end(), focused) == seq.end()) SelectNext(nullptr, true);
-}
-
 bool TForm::DialogKey(uint16_t) { return false; }
 
 void TForm::HandleCreated() {

@@ -40,10 +40,6 @@ public:
     // The control that has the focus when it lies on this form: a window's
     // focused graphic child, or the window (nullptr: none of ours).
     TControl* FocusedControl() const;
-    // While focus cues show (the keyboard is in use) and the focus is on no
-    // control of the tab sequence (its page was hidden, say), the first
-    // control of the sequence takes it.
-    void KeepKeyboardFocus();
 
     // Enter or Escape that the focused control leaves to the form (it does
     // not ask for the key in WM_GETDLGCODE); true when handled. The form's

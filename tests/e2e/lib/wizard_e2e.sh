@@ -6,6 +6,7 @@
 #   e2e_begin SCENARIO ARTEFACT_DIR   log, prefix, display, clean-up
 #   start_setup EXE                    runs it, waits for its window (X, Y)
 #   click_form FX FY                   a left click at window coordinates
+#   keys KEY...                        keys typed into the wizard's window
 #   wait_page N / shot NAME / wait_warning / wait_exit SECONDS
 #   reg_value KEY [NAME]               a string value read back ("" = default)
 #   reg_has_key KEY
@@ -142,6 +143,16 @@ click_form() {
   sleep 0.3
 }
 press() { click_form "$1" "$2"; }  # press $BTN_NEXT (word-split on purpose)
+
+# Keys as xdotool names them (Tab, shift+Tab, space, Return, alt+F4, ...),
+# one after the other, to the wizard's window.
+keys() {
+  local k
+  for k in "$@"; do
+    xdotool key --window "$win" "$k"
+    sleep 0.4
+  done
+}
 
 # Which page shows: 0..4, or "-" when none is recognised.
 page_now() {
