@@ -5,8 +5,9 @@
 # Scenarios:
 #   defaults - a whole install with the keys, defaults kept: the same files,
 #              registry and shortcuts as the install with the mouse
-#   changes  - the desktop shortcut unticked, "关联所有格式" then "取消所有关联"
-#              chosen in the closed list, one group ticked with Space
+#   changes  - the desktop shortcut unticked, "关联所有格式" chosen in the
+#              closed list and "取消所有关联" in the dropped one (Enter closes
+#              the list, not the page), one group ticked with Space
 #   memo     - the licence text: typed into, Escape, scrolled with the keys,
 #              left with Tab (the agree box takes the focus); Escape cancels
 #   browser  - the folder browser open: Install and a second Browse do
@@ -72,7 +73,13 @@ changes)
   # The mode list has the focus; Down chooses in the closed list.
   keys Down
   shot page3-all
-  keys Down
+  # Dropped, the list takes Enter itself: it closes on the choice, and the
+  # page stays.
+  keys alt+Down Down
+  shot page3-dropped
+  keys Return
+  sleep 1
+  [ "$(page_now)" = 3 ] || fail "Enter in the dropped list left the page"
   shot page3-none
   # Into the tree (on its first group), two groups down: 手机媒体, ticked.
   keys Tab Down Down space

@@ -81,7 +81,7 @@ e2e_pass() {
   return 0
 }
 
-say() { echo "[$scenario] $*" | tee -a "$log"; }
+say() { echo "[$scenario] $(date +%T) $*" | tee -a "$log"; }
 fail() {
   say "FAIL: $*"
   shot failure || true
@@ -196,8 +196,10 @@ wait_warning() {
   import -display "$DISPLAY" -window root "$artefacts/$scenario-$name.png" 2>>"$log"
   xdotool windowactivate --sync "$box" 2>/dev/null || true
   xdotool key --window "$box" Return
-  sleep 0.5
-  [ -z "$(find_box "$caption" || true)" ] || { xdotool key Return; sleep 0.5; }
+  # The box goes once the wizard's thread gets to it (a wait for an
+  # uninstaller can hold it); a second Return goes to the box alone, since
+  # Enter on the wizard presses its forward button.
+  wait_until 5 not find_box "$caption" || { xdotool key --window "$box" Return; sleep 0.5; }
   say "message box '$caption' shown and closed"
 }
 
