@@ -152,17 +152,20 @@ TEST_F(KeyboardFixture, KeysReachTheFocusedWindowlessControlAndTheFormGetsTheRes
 }
 
 TEST_F(KeyboardFixture, EscapeInAMultiLineEditClosesNothing) {
+    // The windows as they are now (a window destroyed would come back anew
+    // on the next Handle()).
+    const HWND pageWnd = page->Handle(), memoWnd = memo->Handle();
     memo->SetFocus();
     Key('A');
     Key(VK_ESCAPE);  // the edit, asked for its dialog codes, posts WM_CLOSE to its parent
     Pump(100);
-    EXPECT_TRUE(IsWindow(page->Handle()));
-    EXPECT_TRUE(IsWindow(memo->Handle()));
+    EXPECT_TRUE(IsWindow(pageWnd) && IsWindow(memoWnd));
     // Sent straight to windowed controls that are not forms, too.
-    SendMessageW(page->Handle(), WM_CLOSE, 0, 0);
-    SendMessageW(memo->Handle(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(IsWindow(page->Handle()) && IsWindowVisible(page->Handle()));
-    EXPECT_TRUE(IsWindow(memo->Handle()));
+    SendMessageW(pageWnd, WM_CLOSE, 0, 0);
+    SendMessageW(memoWnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(pageWnd) && IsWindowVisible(pageWnd));
+    EXPECT_TRUE(IsWindow(memoWnd));
+    EXPECT_EQ(page->Handle(), pageWnd);
     Key(VK_TAB);
     EXPECT_TRUE(edit->Focused()) << "Tab still leaves the memo";
 }
