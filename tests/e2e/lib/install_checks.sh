@@ -4,6 +4,7 @@
 # shortcuts). Needs $payload (the packed folder) and $WINEPREFIX.
 #
 #   to_page1 / install_to_page3 [LAST_SHOT] / finish_and_exit
+#   wait_extraction [LAST_SHOT] / wait_finished   the same after a key press
 #   check_files [SKIPPED...]     every payload file installed as packed
 #   check_default_install        what an install with the defaults leaves
 
@@ -124,6 +125,11 @@ to_page1() {
 # page on the way; $1 names the last one (the bar near its end).
 install_to_page3() {
   press $BTN_NEXT   # Install
+  wait_extraction "$@"
+}
+
+# From Install (however pressed) to page 3; $1 as for install_to_page3.
+wait_extraction() {
   wait_page 2 20
   local t0=$SECONDS n=0
   while [ "$(page_now)" = 2 ]; do
@@ -141,6 +147,11 @@ install_to_page3() {
 # After the run: the process ended and its window is gone.
 finish_and_exit() {
   press $BTN_CANCEL   # Finish
+  wait_finished
+}
+
+# After Finish (however pressed): the process ended and its window is gone.
+wait_finished() {
   wait_exit 30 || fail "the program still runs 30 s after Finish"
   [ -z "$(find_window "$CAPTION" || true)" ] || fail "the window is still shown"
   wineserver -w 2>/dev/null || true
