@@ -65,29 +65,23 @@ void Key(WORD vk, bool shift = false) {
 bool CuesShown(TWinControl& c) { return !(SendMessageW(c.Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS); }
 
 struct KeyboardFixture : ::testing::Test {
+    // A control of the form placed on a parent.
+    template <class T>
+    T* Put(TWinControl* parent, int left, int top, int width, int height) {
+        T* c = new T(form);
+        c->SetBounds(left, top, width, height);
+        c->SetParent(parent);
+        return c;
+    }
     void SetUp() override {
         form = new TKeyForm();
-        page = new TPanel(form);
-        page->SetBounds(0, 0, 300, 150);
-        page->SetParent(form);
-        bar = new TPanel(form);
-        bar->SetBounds(0, 150, 300, 50);
-        bar->SetParent(form);
-        memo = new TMemo(form);
-        memo->SetBounds(10, 10, 200, 80);
-        memo->SetParent(page);
-        edit = new TEdit(form);
-        edit->SetBounds(10, 100, 200, 20);
-        edit->SetParent(page);
-        back = new TKeyTarget(form);
-        back->SetBounds(10, 10, 60, 20);
-        back->SetParent(bar);
-        next = new TKeyTarget(form);
-        next->SetBounds(80, 10, 60, 20);
-        next->SetParent(bar);
-        cancel = new TKeyTarget(form);
-        cancel->SetBounds(150, 10, 60, 20);
-        cancel->SetParent(bar);
+        page = Put<TPanel>(form, 0, 0, 300, 150);
+        bar = Put<TPanel>(form, 0, 150, 300, 50);
+        memo = Put<TMemo>(page, 10, 10, 200, 80);
+        edit = Put<TEdit>(page, 10, 100, 200, 20);
+        back = Put<TKeyTarget>(bar, 10, 10, 60, 20);
+        next = Put<TKeyTarget>(bar, 80, 10, 60, 20);
+        cancel = Put<TKeyTarget>(bar, 150, 10, 60, 20);
         form->Show();
         SetForegroundWindow(form->Handle());
         Pump(100);
