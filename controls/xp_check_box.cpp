@@ -155,6 +155,12 @@ void TXPCheckBox::PaintCaption(TCanvas& c) {
     const unsigned flags = DT_WORDBREAK | (layout_ == checkboxRight ? DT_RIGHT : DT_LEFT);
     c.Font().Assign(Font());
     DrawCaption(c, text, ToRect(t), flags);
+    if (Focused() && FocusCuesShown()) {
+        TRect measured = ToRect(t);
+        c.DrawText(text, measured, flags | DT_CALCRECT);
+        c.DrawFocusRect(ToRect(CheckBoxFocusRect(layout_, ClientWidth(), ClientHeight(), measured.Width(),
+                                                 measured.Height())));
+    }
 }
 
 // --- Hover ---
@@ -242,8 +248,10 @@ LRESULT TXPCheckBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;  // left button only; no default handling (context menu) either
         case WM_SETFOCUS:
             model_.FocusIn();
+            if (FocusCuesShown()) Invalidate();  // the caption's focus rectangle
             break;
         case WM_KILLFOCUS:
+            if (FocusCuesShown()) Invalidate();
             if (Enabled()) {
                 model_.FocusOut();
                 // A box that lost its hot state lets the timer go, so that

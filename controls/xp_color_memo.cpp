@@ -172,6 +172,9 @@ void TXPCustomMemo::DrawFrame(HDC dc) {
     frameCanvas_.Brush().SetStyle(TBrushStyle::bsSolid);
     frameCanvas_.Brush().SetColor(borderColor_);
     frameCanvas_.FrameRect(ClientRect());
+    // The keyboard's focus, inside the frame along the text.
+    if (Focused() && FocusCuesShown())
+        frameCanvas_.DottedFrame(TRect{1, 1, ClientWidth() - kBarWidth, ClientHeight() - 1}, borderColor_);
     frameCanvas_.SetHandle(nullptr);
 }
 
@@ -212,6 +215,7 @@ void TXPCustomMemo::DoEnter() {
 
 void TXPCustomMemo::DoExit() {
     TMemo::DoExit();
+    if (FocusCuesShown()) Invalidate();  // the focus line goes with the text's next paint
     PaintFrame();
 }
 

@@ -60,7 +60,7 @@ public:
     int TextLineCount();
     int VisibleLines() const { return visible_; }
     // The memo or its bar has the focus.
-    bool Focused() const;
+    bool Focused() const override;
 
     TXPPaintEvent OnPaint;
     TXPScrollBarPaintEvent OnPaintScrollBar;

@@ -54,6 +54,9 @@ void TXPPngBtn::Paint() {
         TBox t = StripTarget(k, w, h);
         c.StretchDraw(ToRect(t), png_);
     }
+    if (Focused() && FocusCuesShown()) {
+        c.DrawFocusRect(ToRect(FocusRectInFace(w, h)));
+    }
     std::string text = Caption();
     if (text.empty()) return;
     c.Font().Assign(Font());
@@ -89,6 +92,44 @@ void TXPPngBtn::MouseDown(TMouseButton b, TShiftState shift, int x, int y) {
 void TXPPngBtn::MouseUp(TMouseButton b, TShiftState shift, int x, int y) {
     TGraphicControl::MouseUp(b, shift, x, y);
     if (model_.Release(b == TMouseButton::mbLeft, ClientRect().Contains(x, y))) Repaint();
+}
+
+}  // namespace vd
+
+namespace vd {
+
+void TXPPngBtn::KeyDown(uint16_t& key, TShiftState shift) {
+    TGraphicControl::KeyDown(key, shift);
+    if (!Enabled()) return;
+    if (key == VK_SPACE) {
+        // Held: the pressed frame; the release clicks.
+        if (!spaceHeld_ && model_.Press(true)) Repaint();
+        spaceHeld_ = true;
+        key = 0;
+    } else if (key == VK_RETURN) {
+        key = 0;
+        Click();
+    }
+}
+
+void TXPPngBtn::KeyUp(uint16_t& key, TShiftState shift) {
+    TGraphicControl::KeyUp(key, shift);
+    if (key != VK_SPACE || !spaceHeld_) return;
+    spaceHeld_ = false;
+    key = 0;
+    if (model_.Release(true, MouseInControl())) Repaint();
+    if (Enabled()) Click();
+}
+
+bool TXPPngBtn::WantsDialogKey(uint16_t key) const { return key == VK_RETURN && Enabled(); }
+
+void TXPPngBtn::FocusChanged() {
+    // A button that loses the focus while Space is held is not pressed.
+    if (spaceHeld_ && !Focused()) {
+        spaceHeld_ = false;
+        model_.Release(true, MouseInControl());
+    }
+    Invalidate();
 }
 
 }  // namespace vd

@@ -1,6 +1,8 @@
 // TXPPngBtn: a windowless push button drawn from a PNG strip of four frames
 // (normal, hover, down, disabled) blended by alpha over the parent's
-// background, with an optional centred caption.
+// background, with an optional centred caption. As a tab stop it takes the
+// focus through its parent's window: Space (pressed frame while held) and
+// Enter press it, and while focus cues show a dotted rectangle marks it.
 #pragma once
 #include "controls/model/png_button_model.h"
 #include "toolkit/control.h"
@@ -32,8 +34,14 @@ public:
 
     void SetEnabled(bool v) override;
     void Paint() override;
+    // Raises OnClick as a click with the mouse does (Enter on the form).
+    void Press() { Click(); }
 
 protected:
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
+    bool WantsDialogKey(uint16_t key) const override;
+    void FocusChanged() override;
     void MouseEnter() override;
     void MouseLeave() override;
     void MouseDown(TMouseButton b, TShiftState shift, int x, int y) override;
@@ -45,6 +53,7 @@ private:
     bool ghosting_ = false;
     TColor foreground_ = clBlack;
     TColor background_ = clWhite;
+    bool spaceHeld_ = false;
 };
 
 // TXPPngView: shows a whole PNG or one frame of a four-frame strip, chosen

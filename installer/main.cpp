@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "installer/uMain.h"
+#include "system/message_pump.h"
 #include "toolkit/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -12,6 +13,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     app.Initialize();
     app.SetTitle("Vadode播放器安装程序");
+    // The waits that keep the window live during the copy dispatch messages
+    // themselves: the keyboard works there as in the message loop.
+    vd::SetMessageFilter([](MSG& msg) { return vd::Application().PreTranslateMessage(msg); });
     form = app.CreateForm<vd::TFrm_MainysInstall>();
     app.Run();
   } catch (...) {

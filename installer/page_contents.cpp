@@ -92,6 +92,7 @@ void TFrm_MainysInstall::CreatePageContents() {
   Memo_License->VertScrollBar().SetArrowColor(6247705);
   Memo_License->VertScrollBar().SetColor(16643310);
   Memo_License->VertScrollBar().SetBorderColor(kSkinBorder);
+  Memo_License->SetWantReturns(false);  // Enter presses Next; the text is read only
   Memo_License->SetText(LoadLicenseText());
   Memo_License->Loaded();
   Check_Agree = MakeCheckBox(this, Page_License, "Check_Agree", 195, 260, 212, "我已阅读并同意软件使用许可协议", false);
@@ -114,6 +115,7 @@ void TFrm_MainysInstall::CreatePageContents() {
   Btn_SelectPath = new TXPPngBtn(this);
   Btn_SelectPath->SetName("Btn_SelectPath");
   Btn_SelectPath->SetBounds(446, 153, 69, 22);
+  Btn_SelectPath->SetTabStop(true);
   Btn_SelectPath->SetParent(Page_InstallPath);
   LPath_5 = MakeLabel(this, Page_InstallPath, "LPath_5", 50, 188, kRequiredSpaceText);
   LPath_6 = MakeLabel(this, Page_InstallPath, "LPath_6", 50, 209, "");

@@ -41,7 +41,29 @@ void TFrm_MainysInstall::ShowPage() {
     if (r.visibility == TButtonVisibility::bvHidden) buttons[b]->SetVisible(false);
     if (r.disable) buttons[b]->SetEnabled(false);
   }
+  // Tab order in the bar is reading order, left to right, whatever order
+  // the buttons came back in.
+  for (TXPPngBtn* b : {Btn_Prev, Btn_Next, Btn_Install, Btn_Cancel, Btn_Finished}) b->SetTabOrder(-1);
   if (!rule->actionFirst) RunPageAction(rule->action);
+  // A keyboard user starts on the new page's first input (the bar's first
+  // button on a page without one), not where the old page left the focus:
+  // Enter on a Cancel still focused from page 2 would end the wizard.
+  if (Showing() && FocusCuesShown() && !PagePanel(FPageIndex)->ContainsControl(FocusedControl())) SelectNext(nullptr, true);
+}
+
+bool TFrm_MainysInstall::DialogKey(uint16_t key) {
+  if (key == VK_RETURN) {
+    // The page's forward button: Next, Install or Finish.
+    for (TXPPngBtn* b : {Btn_Next, Btn_Install, Btn_Finished})
+      if (b->Showing() && b->Enabled()) {
+        b->Press();
+        return true;
+      }
+  } else if (key == VK_ESCAPE && Btn_Cancel->Showing() && Btn_Cancel->Enabled()) {
+    Btn_Cancel->Press();
+    return true;
+  }
+  return false;
 }
 
 void TFrm_MainysInstall::RunPageAction(TPageAction action) {

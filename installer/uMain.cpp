@@ -109,6 +109,7 @@ void TFrm_MainysInstall::CreateControls() {
   Btn_Install = MakeButton(this, Area_Bottom, "Btn_Install", 421, 5, 60, 21);
   Btn_Cancel = MakeButton(this, Area_Bottom, "Btn_Cancel", 486, 5, 60, 21);
   Btn_Finished = MakeButton(this, Area_Bottom, "Btn_Finished", 486, 5, 60, 21);
+  for (TXPPngBtn* b : {Btn_Prev, Btn_Next, Btn_Install, Btn_Cancel, Btn_Finished}) b->SetTabStop(true);
 
   // The five pages, stacked in the client area.
   Page_License = MakePanel(this, this, "Page_License", TAlign::alClient, 1, 29, 556, 330);
@@ -117,6 +118,8 @@ void TFrm_MainysInstall::CreateControls() {
   Page_FileRelation = MakePanel(this, this, "Page_FileRelation", TAlign::alClient, 1, 29, 556, 330);
   Page_Finished = MakePanel(this, this, "Page_Finished", TAlign::alClient, 1, 29, 556, 330);
   CreatePageContents();
+  // Tab goes through the page's inputs first, then the bottom bar.
+  Area_Bottom->SetTabOrder(-1);
 
   // Title-bar behaviour.
   TMouseEvent drag = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
@@ -148,6 +151,10 @@ void TFrm_MainysInstall::CreateControls() {
   Edt_InstallPath->OnExit = [this](TObject*) { UpdateFreeSpaceLabel(); };
   Btn_Finished->OnClick = [this](TObject* s) { Btn_FinishedClick(s); };
   Mode_FileRelation->OnCloseUp = [this](TObject* s) { Mode_FileRelationCloseUp(s); };
+  // The arrow keys choose in the closed list: that choice applies at once.
+  Mode_FileRelation->OnChange = [this](TObject* s) {
+    if (!Mode_FileRelation->DroppedDown()) Mode_FileRelationCloseUp(s);
+  };
 }
 
 void TFrm_MainysInstall::FormCreate(TObject*) {

@@ -129,6 +129,9 @@ public:
   void ShowPage();
   // The panel of a page number (nullptr above 4).
   TXPPanel* PagePanel(int index) const;
+  // Enter presses the page's forward button (Next, Install or Finish) when
+  // it is shown and enabled; Escape presses Cancel where it is.
+  bool DialogKey(uint16_t key) override;
 
   // --- Page controller ---
   void Check_AgreeClick(TObject* sender);

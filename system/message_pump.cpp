@@ -1,8 +1,11 @@
 #include "system/message_pump.h"
 
-#include <windows.h>
-
 namespace vd {
+namespace {
+TMessageFilter g_filter = nullptr;
+}  // namespace
+
+void SetMessageFilter(TMessageFilter filter) { g_filter = filter; }
 
 void DispatchPendingMessages() {
     MSG msg;
@@ -11,6 +14,7 @@ void DispatchPendingMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        if (g_filter && g_filter(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

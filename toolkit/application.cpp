@@ -47,17 +47,52 @@ void TApplication::FreeReleased() {
     }
 }
 
+namespace {
+
+// Our control that a message is for: its window, or the nearest of ours
+// above it (the inner window of a system control).
+TWinControl* OwnControlOf(HWND h) {
+    TWinControl* c = nullptr;
+    for (; h && !(c = TWinControl::FromHandle(h)); h = GetParent(h)) {
+    }
+    return c;
+}
+
+bool ControlWants(const MSG& msg, LRESULT codes) {
+    return (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) & codes) != 0;
+}
+
+}  // namespace
+
+void TApplication::NoteNavigationKey(MSG& msg) {
+    if (msg.message != WM_KEYDOWN) return;
+    if (msg.wParam != VK_TAB && (msg.wParam < VK_LEFT || msg.wParam > VK_DOWN)) return;
+    // The keyboard is in use: focus cues show from now on (a window passes
+    // the request up to its top-level window, which tells all its windows).
+    if (TWinControl::FromHandle(msg.hwnd))
+        SendMessageW(msg.hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
 bool TApplication::IsTabKey(MSG& msg) {
     if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-    if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
-        (DLGC_WANTTAB | DLGC_WANTALLKEYS))
-        return false;
+    if (ControlWants(msg, DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
     TWinControl* c = TWinControl::FromHandle(msg.hwnd);
     TForm* f = c ? c->ParentForm() : nullptr;
     if (!f) return false;
-    f->SelectNext(c, GetKeyState(VK_SHIFT) >= 0);
+    f->SelectNext(c->FocusedControl(), GetKeyState(VK_SHIFT) >= 0);
     return true;
+}
+
+bool TApplication::IsDialogKey(MSG& msg) {
+    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE)) return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    // A control that uses the key itself keeps it (a dropped list, a
+    // focused button).
+    if (ControlWants(msg, DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+    TWinControl* c = OwnControlOf(msg.hwnd);
+    TForm* f = c ? c->ParentForm() : nullptr;
+    return f && f->Enabled() && f->DialogKey(static_cast<uint16_t>(msg.wParam));
 }
 
 bool TApplication::IsDialogChar(MSG& msg) {
@@ -82,7 +117,7 @@ bool TApplication::ProcessMessage() {
         return true;
     }
     try {
-        if (!IsTabKey(msg) && !IsDialogChar(msg)) {
+        if (!PreTranslateMessage(msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
@@ -90,6 +125,16 @@ bool TApplication::ProcessMessage() {
         HandleException();
     }
     return true;
+}
+
+bool TApplication::PreTranslateMessage(MSG& msg) {
+    try {
+        NoteNavigationKey(msg);
+        return IsTabKey(msg) || IsDialogKey(msg) || IsDialogChar(msg);
+    } catch (...) {
+        HandleException();
+        return true;
+    }
 }
 
 void TApplication::ProcessMessages() {

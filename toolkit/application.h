@@ -38,6 +38,11 @@ public:
 
     // Shows the main form and processes messages until Terminate.
     void Run();
+    // The keyboard navigation of the forms, before a message is dispatched:
+    // Tab and Shift+Tab, Enter and Escape left to the form, accelerators.
+    // True when the message was handled (it is then not dispatched). Loops
+    // of other code that dispatch our messages call it too.
+    bool PreTranslateMessage(MSG& msg);
     // Handles one message, or waits for one when there is none.
     void HandleMessage();
     // Handles every message already waiting, then returns.
@@ -65,7 +70,11 @@ public:
 
 private:
     bool ProcessMessage();
+    // Tab and the arrow keys show focus cues from then on.
+    void NoteNavigationKey(MSG& msg);
     bool IsTabKey(MSG& msg);
+    // Enter and Escape that the focused control leaves to its form.
+    bool IsDialogKey(MSG& msg);
     bool IsDialogChar(MSG& msg);
     void FreeReleased();
 

@@ -206,6 +206,33 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
     return h;
 }
 
+void TCanvas::DrawFocusRect(const TRect& r) {
+    Prepare();
+    RECT rc = ToRECT(r);
+    // The dotted pattern takes the text and background colours: black and
+    // white invert the pixels under it.
+    const COLORREF text = SetTextColor(dc_, RGB(0, 0, 0));
+    const COLORREF back = SetBkColor(dc_, RGB(255, 255, 255));
+    ::DrawFocusRect(dc_, &rc);
+    SetTextColor(dc_, text);
+    SetBkColor(dc_, back);
+    Changed();
+}
+
+void TCanvas::DottedFrame(const TRect& r, TColor color) {
+    if (r.Width() < 1 || r.Height() < 1) return;
+    Prepare();
+    LOGBRUSH lb{BS_SOLID, ColorToRGB(color), 0};
+    HPEN pen = ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &lb, 0, nullptr);
+    HGDIOBJ old = SelectObject(dc_, pen);
+    const POINT p[5] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1},
+                        {r.Left, r.Top}};
+    ::Polyline(dc_, p, 5);
+    SelectObject(dc_, old);
+    DeleteObject(pen);
+    Changed();
+}
+
 TRect TCanvas::ClipRect() {
     RECT rc{};
     if (Handle()) GetClipBox(dc_, &rc);

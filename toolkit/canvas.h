@@ -64,6 +64,11 @@ public:
     // The platform's formatted text (DT_* flags: DT_WORDBREAK wraps at words,
     // DT_CALCRECT only measures into r). Returns the text height.
     int DrawText(const std::string& text, TRect& r, unsigned flags);
+    // The platform's dotted focus rectangle, drawn by inverting the pixels.
+    void DrawFocusRect(const TRect& r);
+    // A one-pixel frame of every other pixel in one colour (drawing it
+    // twice changes nothing, unlike the focus rectangle).
+    void DottedFrame(const TRect& r, TColor color);
 
     // Clipping, in logical coordinates.
     TRect ClipRect();

@@ -1,5 +1,6 @@
 #include "toolkit/control.h"
 
+#include <algorithm>
 #include <cwctype>
 
 #include "core/text.h"
@@ -141,6 +142,7 @@ void TControl::SetVisible(bool v) {
     if (parent_ && !v) parent_->InvalidateArea(BoundsRect());
     visible_ = v;
     if (parent_ && v) parent_->InvalidateArea(BoundsRect());
+    if (parent_ && !v) parent_->GraphicCannotFocus(this);
     VisibleChanged();
 }
 
@@ -165,6 +167,7 @@ void TControl::SetEnabled(bool v) {
     if (v == enabled_) return;
     enabled_ = v;
     if (!v) clicked_ = false;
+    if (parent_ && !v) parent_->GraphicCannotFocus(this);
     EnabledChanged();
 }
 
@@ -331,6 +334,47 @@ void TControl::MouseLeave() {
 
 void TControl::Resize() {
     if (OnResize) OnResize(this);
+}
+
+void TControl::KeyDown(uint16_t&, TShiftState) {}
+void TControl::KeyUp(uint16_t&, TShiftState) {}
+void TControl::KeyPress(char32_t&) {}
+
+// --- Focus and tab order ---
+
+int TControl::TabOrder() const {
+    if (!parent_) return -1;
+    const auto& list = parent_->tabList_;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TControl::SetTabOrder(int order) {
+    if (!parent_) return;
+    auto& list = parent_->tabList_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    if (order < 0 || order > static_cast<int>(list.size())) order = static_cast<int>(list.size());
+    list.insert(list.begin() + order, this);
+}
+
+bool TControl::Focused() const { return parent_ && parent_->focusedGraphic_ == this && parent_->Focused(); }
+
+bool TControl::CanFocus() const {
+    if (!parent_) return false;
+    for (const TControl* c = this; c; c = c->parent_)
+        if (!c->visible_ || !c->enabled_) return false;
+    return true;
+}
+
+void TControl::SetFocus() {
+    if (parent_) parent_->FocusGraphic(this);
+}
+
+bool TControl::FocusCuesShown() const {
+    const TWinControl* w = IsWindowed() ? static_cast<const TWinControl*>(this) : parent_;
+    if (!w || !w->HandleAllocated()) return false;
+    HWND h = GetAncestor(const_cast<TWinControl*>(w)->Handle(), GA_ROOT);
+    return !(SendMessageW(h, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
 }
 
 }  // namespace vd

@@ -5,6 +5,9 @@
 //    the parent paints them after its background, inside their bounds, and
 //    dispatches mouse input to them (enter, leave, press, release, click);
 //  - windowed controls (TWinControl, win_control.h).
+// Both kinds can be tab stops. A graphic control that takes the focus holds
+// it through its parent's window: the parent has the system focus and hands
+// the keys to its focused graphic child first.
 // The parent can change at run time; a control's owner (who frees it) and
 // its parent (where it shows) are independent.
 #pragma once
@@ -125,6 +128,22 @@ public:
     void Repaint();
     void Refresh() { Repaint(); }
 
+    // --- Focus and tab order ---
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool v) { tabStop_ = v; }
+    // The place among the parent's children in tab order (-1: no parent).
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    // A graphic control is focused while its parent's window has the focus
+    // and names it as its focused child.
+    virtual bool Focused() const;
+    // Visible and enabled all the way up, with a parent to hold the focus.
+    virtual bool CanFocus() const;
+    virtual void SetFocus();
+    // Whether focus cues show in the control's window: hidden for a mouse
+    // user, shown once the keyboard is used (the window's UI state).
+    bool FocusCuesShown() const;
+
     // --- Mouse ---
     bool MouseCapture() const;
     void SetMouseCapture(bool v);
@@ -171,6 +190,17 @@ protected:
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseEnter();
     virtual void MouseLeave();
+    // Keys while the control has the focus (a graphic control gets them
+    // from its parent's window first); a key set to 0 is handled.
+    virtual void KeyDown(uint16_t& key, TShiftState shift);
+    virtual void KeyUp(uint16_t& key, TShiftState shift);
+    virtual void KeyPress(char32_t& key);
+    // A dialog key (Enter, Escape) that the focused graphic control uses
+    // itself instead of leaving it to the form.
+    virtual bool WantsDialogKey(uint16_t /*key*/) const { return false; }
+    // The control gained or lost the focus, or its window's focus cues
+    // changed: repaints by default.
+    virtual void FocusChanged() { Invalidate(); }
 
     // Notifications after a change.
     virtual void Resize();
@@ -213,6 +243,7 @@ private:
     TControlStyle style_ = csCaptureMouse | csClickEvents | csDoubleClicks;
     bool clicked_ = false;
     bool mouseInControl_ = false;
+    bool tabStop_ = false;
 };
 
 // Whether ch is the accelerator of a caption: the letter after a single '&'

@@ -64,6 +64,21 @@ DWORD TMemo::EditStyle() const {
     return s;
 }
 
+LRESULT TMemo::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_GETDLGCODE) {
+        // A multi-line edit asks for every key; Tab and Enter are given up
+        // as WantTabs and WantReturns say.
+        LRESULT r = TCustomEdit::WndProc(msg, wParam, lParam);
+        const MSG* m = reinterpret_cast<const MSG*>(lParam);
+        const bool keyDown = m && m->message == WM_KEYDOWN;
+        if (!wantTabs_) r &= ~DLGC_WANTTAB;
+        if (keyDown && ((m->wParam == VK_TAB && !wantTabs_) || (m->wParam == VK_RETURN && !wantReturns_)))
+            r &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+        return r;
+    }
+    return TCustomEdit::WndProc(msg, wParam, lParam);
+}
+
 void TMemo::SetWordWrap(bool v) {
     if (v == wordWrap_) return;
     wordWrap_ = v;

@@ -49,6 +49,13 @@ public:
     // A change re-creates an existing window (the style is fixed at
     // creation); the text and the focus go over to the new one.
     void SetWordWrap(bool v);
+    // Whether Tab types a tab (default false: Tab and Shift+Tab move the
+    // focus on) and Enter a line break (default true; false leaves Enter to
+    // the form). Escape always stays with the memo.
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool v) { wantTabs_ = v; }
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool v) { wantReturns_ = v; }
     // Lines are separated by CR LF in the text. Counts lines as shown: a
     // wrapped paragraph counts once per line, an empty text as one line.
     int LineCount();
@@ -64,6 +71,8 @@ public:
     TRect FormattingRect();
     void SetFormattingRect(const TRect& r, bool repaint);
 
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
 protected:
     DWORD EditStyle() const override;
     // A multi-line edit does not report text set from outside: raise the
@@ -72,6 +81,8 @@ protected:
 
 private:
     bool wordWrap_ = true;
+    bool wantTabs_ = false;
+    bool wantReturns_ = true;
 };
 
 }  // namespace vd

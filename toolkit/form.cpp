@@ -117,28 +117,27 @@ void TForm::ControlRemoved(TControl* c) {
 }
 
 namespace {
-void CollectTabs(const TWinControl* parent, std::vector<TWinControl*>& out) {
-    std::vector<TWinControl*> ordered;
-    for (int i = 0; i < parent->ControlCount(); ++i)
-        if (parent->Controls(i)->IsWindowed()) ordered.push_back(static_cast<TWinControl*>(parent->Controls(i)));
+void CollectTabs(const TWinControl* parent, std::vector<TControl*>& out) {
+    std::vector<TControl*> ordered;
+    for (int i = 0; i < parent->ControlCount(); ++i) ordered.push_back(parent->Controls(i));
     std::stable_sort(ordered.begin(), ordered.end(),
-                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
-    for (TWinControl* w : ordered) {
-        if (!w->Visible() || !w->Enabled()) continue;
-        if (w->TabStop()) out.push_back(w);
-        CollectTabs(w, out);
+                     [](TControl* a, TControl* b) { return a->TabOrder() < b->TabOrder(); });
+    for (TControl* c : ordered) {
+        if (!c->Visible() || !c->Enabled()) continue;
+        if (c->TabStop()) out.push_back(c);
+        if (c->IsWindowed()) CollectTabs(static_cast<TWinControl*>(c), out);
     }
 }
 }  // namespace
 
-std::vector<TWinControl*> TForm::TabSequence() const {
-    std::vector<TWinControl*> out;
+std::vector<TControl*> TForm::TabSequence() const {
+    std::vector<TControl*> out;
     CollectTabs(this, out);
     return out;
 }
 
-void TForm::SelectNext(TWinControl* current, bool forward) {
-    std::vector<TWinControl*> seq = TabSequence();
+void TForm::SelectNext(TControl* current, bool forward) {
+    std::vector<TControl*> seq = TabSequence();
     if (seq.empty()) return;
     int n = static_cast<int>(seq.size());
     int at = -1;
@@ -150,6 +149,23 @@ void TForm::SelectNext(TWinControl* current, bool forward) {
     else
         next = (at + (forward ? 1 : n - 1)) % n;
     seq[next]->SetFocus();
+}
+
+TControl* TForm::FocusedControl() const {
+    TWinControl* w = nullptr;
+    for (HWND h = GetFocus(); h && !(w = FromHandle(h)); h = GetParent(h)) {
+    }
+    if (!w || w->ParentForm() != this) return nullptr;
+    return w->FocusedControl();
+}
+
+bool TForm::DialogKey(uint16_t) { return false; }
+
+void TForm::HandleCreated() {
+    TCustomControl::HandleCreated();
+    BOOL alwaysShown = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+    if (!alwaysShown) SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
 }
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

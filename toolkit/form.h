@@ -32,10 +32,19 @@ public:
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* c);
     // Moves the focus to the next (or previous) focusable control in tab
-    // order, depth first, wrapping around.
-    void SelectNext(TWinControl* current, bool forward);
-    // Every focusable control, in tab order.
-    std::vector<TWinControl*> TabSequence() const;
+    // order, depth first, wrapping around; from a control outside the
+    // sequence (or none) to the first (or last).
+    void SelectNext(TControl* current, bool forward);
+    // Every focusable control, windowed or graphic, in tab order.
+    std::vector<TControl*> TabSequence() const;
+    // The control that has the focus when it lies on this form: a window's
+    // focused graphic child, or the window (nullptr: none of ours).
+    TControl* FocusedControl() const;
+
+    // Enter or Escape that the focused control leaves to the form (it does
+    // not ask for the key in WM_GETDLGCODE); true when handled. The form's
+    // default and cancel actions; none by default.
+    virtual bool DialogKey(uint16_t key);
 
     TNotifyEvent OnShow, OnHide;
     // Raised by TForm's destructor, when a derived form's own members are
@@ -46,6 +55,9 @@ public:
 protected:
     friend class TWinControl;
     void CreateParams(TCreateParams& params) override;
+    // Focus cues start hidden, as in a dialog, unless the user asked to see
+    // them always.
+    void HandleCreated() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     virtual void DoShow();
     void TextChanged() override { UpdateWindowText(); }

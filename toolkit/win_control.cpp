@@ -128,6 +128,8 @@ void TWinControl::CreateHandle() {
                             p.Width, p.Height, p.WndParent, id, GetModuleHandleW(nullptr), this);
     }
     if (!h) throw EInvalidOperation("Error creating window of '" + Name() + "'");
+    // A window made later shows focus cues as its parent does.
+    if (p.Style & WS_CHILD) uiState_ = static_cast<WORD>(SendMessageW(p.WndParent, WM_QUERYUISTATE, 0, 0));
     if (p.SystemClass) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), 0);
     for (TControl* c : controls_)
         if (c->IsWindowed()) static_cast<TWinControl*>(c)->CreateHandle();
@@ -237,17 +239,46 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SETFOCUS:
             if (TForm* f = ParentForm(); f && f != this) f->activeControl_ = this;
+            if (focusedGraphic_) focusedGraphic_->FocusChanged();
             DoEnter();
             break;
         case WM_KILLFOCUS:
+            if (focusedGraphic_) focusedGraphic_->FocusChanged();
             DoExit();
+            break;
+        case WM_QUERYUISTATE:
+            return uiState_;
+        case WM_CHANGEUISTATE:
+            return ChangeUIState(wParam);
+        case WM_UPDATEUISTATE:
+            return UpdateUIState(msg, wParam, lParam);
+        case WM_CLOSE:
+            // Only a form closes. A native child that believes it is in a
+            // dialog (a multi-line edit on Escape) posts WM_CLOSE to its
+            // parent, whose default handling would destroy the window.
+            return 0;
+        case WM_GETDLGCODE:
+            if (focusedGraphic_ && lParam) {
+                const MSG* m = reinterpret_cast<const MSG*>(lParam);
+                if (m->message == WM_KEYDOWN && focusedGraphic_->WantsDialogKey(static_cast<uint16_t>(m->wParam)))
+                    return DefaultHandler(msg, wParam, lParam) | DLGC_WANTMESSAGE;
+            }
             break;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
         case WM_KEYUP:
         case WM_SYSKEYUP: {
             uint16_t key = static_cast<uint16_t>(wParam);
-            if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN)
+            const bool down = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
+            // The focused graphic child first.
+            if (focusedGraphic_) {
+                if (down)
+                    focusedGraphic_->KeyDown(key, KeyboardShift());
+                else
+                    focusedGraphic_->KeyUp(key, KeyboardShift());
+                if (key == 0) return 0;
+            }
+            if (down)
                 KeyDown(key, KeyboardShift());
             else
                 KeyUp(key, KeyboardShift());
@@ -256,7 +287,8 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CHAR: {
             char32_t ch = static_cast<char32_t>(wParam);
-            KeyPress(ch);
+            if (focusedGraphic_) focusedGraphic_->KeyPress(ch);
+            if (ch != 0) KeyPress(ch);
             if (ch == 0) return 0;
             return DefaultHandler(msg, ch, lParam);
         }
@@ -349,9 +381,9 @@ TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled, bool allowWinC
 void TWinControl::InsertControl(TControl* c) {
     controls_.push_back(c);
     c->parent_ = this;
+    tabList_.push_back(c);
     if (c->IsWindowed()) {
         auto* w = static_cast<TWinControl*>(c);
-        tabList_.push_back(w);
         if (w->HandleAllocated()) {
             if (HandleAllocated()) {
                 ::SetParent(w->handle_, handle_);
@@ -373,6 +405,7 @@ void TWinControl::RemoveControl(TControl* c) {
     auto it = std::find(controls_.begin(), controls_.end(), c);
     if (it == controls_.end()) return;
     if (hoverControl_ == c) hoverControl_ = nullptr;
+    if (focusedGraphic_ == c) focusedGraphic_ = nullptr;
     c->mouseInControl_ = false;
     if (captureControl_ == c) {
         captureControl_ = nullptr;
@@ -380,10 +413,8 @@ void TWinControl::RemoveControl(TControl* c) {
     }
     if (TForm* f = ParentForm()) f->ControlRemoved(c);
     controls_.erase(it);
-    if (c->IsWindowed())
-        tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), c), tabList_.end());
-    else if (c->Visible() && !Destroying())
-        InvalidateArea(c->BoundsRect());
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), c), tabList_.end());
+    if (!c->IsWindowed() && c->Visible() && !Destroying()) InvalidateArea(c->BoundsRect());
     c->parent_ = nullptr;
     if (c->Align() != TAlign::alNone && !Destroying()) Realign();
 }
@@ -529,21 +560,6 @@ bool TWinControl::DialogChar(char32_t ch) {
 
 // --- Focus ---
 
-int TWinControl::TabOrder() const {
-    if (!Parent()) return -1;
-    const auto& list = Parent()->tabList_;
-    auto it = std::find(list.begin(), list.end(), this);
-    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
-}
-
-void TWinControl::SetTabOrder(int order) {
-    if (!Parent()) return;
-    auto& list = Parent()->tabList_;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    if (order < 0 || order > static_cast<int>(list.size())) order = static_cast<int>(list.size());
-    list.insert(list.begin() + order, this);
-}
-
 bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 
 bool TWinControl::CanFocus() const {
@@ -552,9 +568,69 @@ bool TWinControl::CanFocus() const {
     return true;
 }
 
-void TWinControl::SetFocus() {
+void TWinControl::SetFocus() { FocusGraphic(nullptr); }
+
+void TWinControl::FocusGraphic(TControl* child) {
+    TControl* old = focusedGraphic_;
+    focusedGraphic_ = child;
     if (TForm* f = ParentForm(); f && f != this) f->activeControl_ = this;
+    const bool hadFocus = Focused();
     ::SetFocus(Handle());
+    // Within a window that keeps the focus no focus message comes: the two
+    // children repaint here.
+    if (hadFocus && old != child) {
+        if (old) old->FocusChanged();
+        if (child) child->FocusChanged();
+    } else if (!hadFocus && old && old != child) {
+        old->FocusChanged();
+    }
+}
+
+// --- UI state (focus cues) ---
+// The window manager's protocol, kept by every window of ours: a change is
+// asked for at any window and goes up to the top-level window, which tells
+// all its windows (WM_UPDATEUISTATE down the tree); each answers
+// WM_QUERYUISTATE with its flags.
+
+namespace {
+WORD AppliedUIState(WORD state, WPARAM wParam) {
+    const WORD action = LOWORD(wParam), flags = HIWORD(wParam) & (UISF_HIDEFOCUS | UISF_HIDEACCEL);
+    if (action == UIS_SET) return static_cast<WORD>(state | flags);
+    if (action == UIS_CLEAR) return static_cast<WORD>(state & ~flags);
+    return state;
+}
+}  // namespace
+
+LRESULT TWinControl::ChangeUIState(WPARAM wParam) {
+    const HWND parent = (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD) ? GetParent(handle_) : nullptr;
+    if (parent) return SendMessageW(parent, WM_CHANGEUISTATE, wParam, 0);
+    if (AppliedUIState(uiState_, wParam) != uiState_) SendMessageW(handle_, WM_UPDATEUISTATE, wParam, 0);
+    return 0;
+}
+
+LRESULT TWinControl::UpdateUIState(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const WORD old = uiState_;
+    uiState_ = AppliedUIState(uiState_, wParam);
+    LRESULT r = 0;
+    if (originalProc_) {
+        r = DefaultHandler(msg, wParam, lParam);  // a system control tells its own parts
+    } else {
+        for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            SendMessageW(child, msg, wParam, lParam);
+    }
+    if (uiState_ != old) {
+        // Focus cues shown or hidden: the focused control draws them anew.
+        if (focusedGraphic_) focusedGraphic_->FocusChanged();
+        if (Focused()) FocusChanged();
+    }
+    return r;
+}
+
+void TWinControl::GraphicCannotFocus(TControl* child) {
+    if (child == focusedGraphic_) {
+        focusedGraphic_ = nullptr;
+        child->FocusChanged();
+    }
 }
 
 void TWinControl::DoEnter() {

@@ -62,14 +62,16 @@ public:
     int ClientHeight() const override;
     void SetClientSize(int width, int height);
 
-    // --- Focus and tab order ---
-    bool TabStop() const { return tabStop_; }
-    void SetTabStop(bool v) { tabStop_ = v; }
-    int TabOrder() const;
-    void SetTabOrder(int order);
-    bool Focused() const;
-    bool CanFocus() const;
-    virtual void SetFocus();
+    // --- Focus ---
+    bool Focused() const override;
+    bool CanFocus() const override;
+    // Focuses the window itself (no graphic child).
+    void SetFocus() override;
+    // The graphic child that holds the focus through this window (nullptr:
+    // the window itself).
+    TControl* FocusedGraphic() const { return focusedGraphic_; }
+    // The focused control of this window: its focused graphic child, or it.
+    TControl* FocusedControl() { return focusedGraphic_ ? focusedGraphic_ : this; }
     TNotifyEvent OnEnter, OnExit;
     TKeyEvent OnKeyDown, OnKeyUp;
     TKeyPressEvent OnKeyPress;
@@ -136,9 +138,9 @@ protected:
     void TextChanged() override;
     virtual void DoEnter();
     virtual void DoExit();
-    virtual void KeyDown(uint16_t& key, TShiftState shift);
-    virtual void KeyUp(uint16_t& key, TShiftState shift);
-    virtual void KeyPress(char32_t& key);
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
 
     void InsertControl(TControl* c);
     void RemoveControl(TControl* c);
@@ -151,16 +153,24 @@ private:
     void PaintDC(HDC dc);
     LRESULT MouseMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void SyncBoundsFromWindow();
+    // Gives the focus to a graphic child (nullptr: to the window itself).
+    void FocusGraphic(TControl* child);
+    // A focused graphic child that is hidden, disabled or removed lets go.
+    void GraphicCannotFocus(TControl* child);
+    // WM_CHANGEUISTATE and WM_UPDATEUISTATE.
+    LRESULT ChangeUIState(WPARAM wParam);
+    LRESULT UpdateUIState(UINT msg, WPARAM wParam, LPARAM lParam);
     void AdjustAnchors(int dw, int dh);
 
     HWND handle_ = nullptr;
     WNDPROC originalProc_ = nullptr;  // subclassed system window
     std::vector<TControl*> controls_;
-    std::vector<TWinControl*> tabList_;
+    std::vector<TControl*> tabList_;  // every child, in tab order
+    TControl* focusedGraphic_ = nullptr;
+    WORD uiState_ = 0;  // UISF_HIDEFOCUS, UISF_HIDEACCEL
     TControl* captureControl_ = nullptr;
     TControl* hoverControl_ = nullptr;
     bool trackingLeave_ = false;
-    bool tabStop_ = false;
     bool doubleBuffered_ = true;
     int alignLock_ = 0;
     bool aligning_ = false;

@@ -13,6 +13,14 @@ TBox CheckBoxTextRect(TCheckBoxLayout layout, int width, int height) {
     return TBox{16, 1, width - 1, height - 1};
 }
 
+TBox CheckBoxFocusRect(TCheckBoxLayout layout, int width, int height, int tw, int th) {
+    const TBox t = CheckBoxTextRect(layout, width, height);
+    const int textW = tw < t.Right - t.Left ? tw : t.Right - t.Left;
+    const int left = layout == checkboxRight ? t.Right - textW : t.Left;
+    const int bottom = t.Top + th + 1 < height ? t.Top + th + 1 : height;
+    return TBox{left - 1, t.Top - 1, left + textW + 1, bottom};
+}
+
 std::array<TLineSegment, 6> CheckTickSegments(int l, int t) {
     return {{{l + 2, t + 4, l + 6, t + 8},
              {l + 2, t + 5, l + 5, t + 8},

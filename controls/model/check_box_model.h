@@ -21,6 +21,9 @@ TBox CheckBoxBoxRect(TCheckBoxLayout layout, int width, int height);
 // The word-wrapped caption's rectangle: (16, 1, W - 1, H - 1) left-aligned,
 // or (1, 1, W - 16, H - 1) right-aligned.
 TBox CheckBoxTextRect(TCheckBoxLayout layout, int width, int height);
+// The dotted focus rectangle around a caption of tw x th pixels drawn in
+// that rectangle: one pixel out from the text, inside the client area.
+TBox CheckBoxFocusRect(TCheckBoxLayout layout, int width, int height, int tw, int th);
 
 // A one-pixel line from (X1, Y1) up to but not including (X2, Y2).
 struct TLineSegment {

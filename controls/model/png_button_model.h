@@ -19,6 +19,10 @@ inline TBox StripTarget(int frame, int width, int height) {
     return TBox{-frame * width, 0, (4 - frame) * width, height};
 }
 
+// The focus rectangle inside the face of a W x H button: 3 pixels in from
+// each edge, inside the strip's rounded frame and clear of its text.
+inline TBox FocusRectInFace(int width, int height) { return TBox{3, 3, width - 3, height - 3}; }
+
 // Top-left of a caption of tw x th centred in W x H (divisions toward zero).
 struct TTextPos {
     int X, Y;

@@ -11,7 +11,7 @@
 # dependencies, packages without a candidate.
 vd_apt_error_lines() {
   grep -E '^(E|W): | : (Pre-)?Depends: |not installable|has no installation candidate|Unable to locate' "$1" \
-    | head -n "${2:-12}" || true
+    | sed 's/^ *//' | head -n "${2:-12}" || true
 }
 
 # apt-get update, retried; goes on (status 0) when some index still fails,

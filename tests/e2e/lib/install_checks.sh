@@ -4,6 +4,7 @@
 # shortcuts). Needs $payload (the packed folder) and $WINEPREFIX.
 #
 #   to_page1 / install_to_page3 [LAST_SHOT] [WARNING_KEY] / finish_and_exit
+#   wait_extraction [LAST_SHOT] [WARNING_KEY] / wait_finished   the same after a key press
 #   check_files [SKIPPED...]     every payload file installed as packed
 #   check_default_install        what an install with the defaults leaves
 
@@ -126,6 +127,11 @@ to_page1() {
 # closed with the key $2 (Return: Retry, Escape: go on without them).
 install_to_page3() {
   press $BTN_NEXT   # Install
+  wait_extraction "$@"
+}
+
+# From Install (however pressed) to page 3; $1 and $2 as for install_to_page3.
+wait_extraction() {
   wait_page 2 20
   local t0=$SECONDS n=0
   while [ "$(page_now)" = 2 ] && [ -z "$(find_box 警告 || true)" ]; do
@@ -144,6 +150,11 @@ install_to_page3() {
 # After the run: the process ended and its window is gone.
 finish_and_exit() {
   press $BTN_CANCEL   # Finish
+  wait_finished
+}
+
+# After Finish (however pressed): the process ended and its window is gone.
+wait_finished() {
   wait_exit 30 || fail "the program still runs 30 s after Finish"
   [ -z "$(find_window "$CAPTION" || true)" ] || fail "the window is still shown"
   wineserver -w 2>/dev/null || true

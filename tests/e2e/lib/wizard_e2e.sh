@@ -6,6 +6,7 @@
 #   e2e_begin SCENARIO ARTEFACT_DIR   log, prefix, display, clean-up
 #   start_setup EXE                    runs it, waits for its window (X, Y)
 #   click_form FX FY                   a left click at window coordinates
+#   keys KEY...                        keys typed into the wizard's window
 #   wait_page N / shot NAME / wait_warning NAME [CAPTION] [SECONDS] [KEY] / wait_exit SECONDS
 #   reg_value KEY [NAME]               a string value read back ("" = default)
 #   reg_has_key KEY
@@ -80,7 +81,7 @@ e2e_pass() {
   return 0
 }
 
-say() { echo "[$scenario] $*" | tee -a "$log"; }
+say() { echo "[$scenario] $(date +%T) $*" | tee -a "$log"; }
 fail() {
   say "FAIL: $*"
   shot failure || true
@@ -143,6 +144,16 @@ click_form() {
 }
 press() { click_form "$1" "$2"; }  # press $BTN_NEXT (word-split on purpose)
 
+# Keys as xdotool names them (Tab, shift+Tab, space, Return, alt+F4, ...),
+# one after the other, to the wizard's window.
+keys() {
+  local k
+  for k in "$@"; do
+    xdotool key --window "$win" "$k"
+    sleep 0.4
+  done
+}
+
 # Which page shows: 0..4, or "-" when none is recognised.
 page_now() {
   local img="$artefacts/.page.png" i p
@@ -185,8 +196,10 @@ wait_warning() {
   import -display "$DISPLAY" -window root "$artefacts/$scenario-$name.png" 2>>"$log"
   xdotool windowactivate --sync "$box" 2>/dev/null || true
   xdotool key --window "$box" "$key"
-  sleep 0.5
-  [ -z "$(find_box "$caption" || true)" ] || { xdotool key "$key"; sleep 0.5; }
+  # The box goes once the wizard's thread gets to it (a wait for an
+  # uninstaller can hold it); a second key goes to the box alone, since
+  # Enter on the wizard presses its forward button and Escape its Cancel.
+  wait_until 5 not find_box "$caption" || { xdotool key --window "$box" "$key"; sleep 0.5; }
   say "message box '$caption' shown and closed"
 }
 

@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/xp_check_box.h"
+#include "controls/xp_check_tree.h"
+#include "controls/xp_color_memo.h"
+#include "controls/xp_combo_box.h"
+#include "controls/xp_edit.h"
 #include "controls/xp_panel.h"
 #include "controls/xp_png_btn.h"
 #include "core/text.h"
@@ -199,6 +204,29 @@ TEST_F(MainForm, ButtonTableOfTheLaterPages) {
   form_->FPageIndex = 5;  // beyond the last page: nothing changes
   form_->ShowPage();
   EXPECT_TRUE(form_->Page_Finished->Visible());
+}
+
+TEST_F(MainForm, TabGoesThroughThePageThenTheBarInReadingOrder) {
+  vd::TFrm_MainysInstall& f = *form_;
+  f.Show();
+  using Seq = std::vector<vd::TControl*>;
+  EXPECT_EQ(f.TabSequence(), (Seq{f.Memo_License, f.Check_Agree, f.Btn_Cancel}));  // Next disabled
+  // Enter presses the forward button only when it is enabled.
+  EXPECT_FALSE(f.DialogKey(VK_RETURN));
+  EXPECT_EQ(f.FPageIndex, 0);
+  f.Check_Agree->SetChecked(true);
+  EXPECT_TRUE(f.DialogKey(VK_RETURN));
+  EXPECT_EQ(f.FPageIndex, 1);
+  // The buttons came back to the bar in another order than they stand in.
+  EXPECT_EQ(f.TabSequence(), (Seq{f.Edt_InstallPath, f.Btn_SelectPath, f.Btn_Prev, f.Btn_Install, f.Btn_Cancel}));
+  f.FPageIndex = 3;
+  f.ShowPage();
+  EXPECT_EQ(f.TabSequence(), (Seq{f.Mode_FileRelation, f.FileTypeTree, f.Btn_Next, f.Btn_Cancel}));
+  f.FPageIndex = 4;
+  f.ShowPage();
+  EXPECT_EQ(f.TabSequence(), (Seq{f.Check_LinkDeskTop, f.Check_LinkTask, f.Check_RunApp, f.Check_SetStartPage,
+                                  f.Btn_Finished}));
+  EXPECT_FALSE(f.DialogKey(VK_ESCAPE));  // no Cancel on the last page
 }
 
 TEST_F(MainForm, RightButtonOnTheTitleDoesNotMoveTheWindow) {

@@ -202,9 +202,15 @@ private:
 
 TEST(DialogOwner, WarningIsModalToTheOwner) {
     TOwnerWindow owner;
+    // Another window of the program is the active one: the warning still
+    // belongs to the owner.
+    HWND other = CreateWindowExW(0, L"VdDialogOwnerTest", L"other", WS_POPUP | WS_VISIBLE, 300, 10, 100, 100,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetActiveWindow(other);
     TDialogRobot robot(IDOK);
     ShowWarning("text", "");
     robot.Join();
+    DestroyWindow(other);
     ASSERT_TRUE(robot.Found());
     EXPECT_EQ(robot.Owner(), owner.Handle());
     EXPECT_FALSE(robot.OwnerEnabled());
