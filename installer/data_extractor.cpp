@@ -26,38 +26,55 @@ TDataExtractor::TDataExtractor(const std::string& packageFile, TExtractionHost& 
 }
 
 void TDataExtractor::Execute() {
-  int folderOfLastEntry = -1;
-  std::string folder;
-  for (const TPlayerFile& file : kPlayerFiles) {
-    if (file.folder != folderOfLastEntry) {
-      folderOfLastEntry = file.folder;
-      folder = TargetFolderPath(file.folder, FFolders);
-      if (folder.empty()) throw std::runtime_error("no folder to extract into");
-      if (!FolderExists(folder)) ForceFolder(folder);
+  // However the worker ends, the package is closed first.
+  struct TClosePackage {
+    TDataExtractor& worker;
+    ~TClosePackage() {
+      worker.FDataBase.reset();
+      worker.FHost.PackageClosed();
     }
-    FEntryName = file.name;
-    ExtractTo(folder);
-    if (file.folder != tfSkin) ++FCount;
+  } close{*this};
+  for (int i = 0; i < kPlayerFileCount && !FHost.ExtractionStopped(); ++i) {
+    ExtractTo(i, true);
+    if (kPlayerFiles[i].folder != tfSkin) ++FCount;
   }
+  while (!FFailed.empty() && !FHost.ExtractionStopped()) {
+    bool retry = false;
+    Synchronize([this, &retry] { retry = FHost.RetryFailedEntries(FFailed); });
+    if (!retry) break;
+    const TFailedEntries again = FFailed;
+    for (int i : again) ExtractTo(i, false);
+  }
+  if (FHost.ExtractionStopped()) return;
   FDataBase.reset();
-  Synchronize([this] { FHost.ExtractionDone(); });
+  Synchronize([this] { FHost.ExtractionDone(FFailed); });
 }
 
-void TDataExtractor::ExtractTo(const std::string& folder) {
+void TDataExtractor::ExtractTo(int index, bool step) {
+  const TPlayerFile& file = kPlayerFiles[index];
+  const std::string folder = TargetFolderPath(file.folder, FFolders);
+  if (folder.empty()) throw std::runtime_error("no folder to extract into");
+  if (!FolderExists(folder)) ForceFolder(folder);
+  FEntryIndex = index;
+  FEntryName = file.name;
   FTargetFile = folder + FEntryName;
-  Synchronize([this] { ExtractEntry(); });
+  Synchronize([this, step] { ExtractEntry(step); });
 }
 
-void TDataExtractor::ExtractEntry() {
+void TDataExtractor::ExtractEntry(bool step) {
+  if (FHost.ExtractionStopped()) return;
+  bool written = false;
   try {
     std::unique_ptr<TMemoryStream> stream = FDataBase->ReadData(FEntryName);
-    TimerWait(100, wuMilliseconds);
-    // A missing entry, or one that cannot be written whole, is skipped; the
-    // old file, if any, stays as it was.
-    if (stream && WriteFileReplacing(FTargetFile, stream->Memory(), stream->Size()))
-      TimerWait(100, wuMilliseconds);
+    if (step) TimerWait(100, wuMilliseconds);
+    // A missing entry, or one that cannot be written whole, goes on the
+    // failed list; the old file, if any, stays as it was.
+    written = stream && WriteFileReplacing(FTargetFile, stream->Memory(), stream->Size());
+    if (written && step) TimerWait(100, wuMilliseconds);
   } catch (...) {
   }
+  NoteEntryResult(FFailed, FEntryIndex, written);
+  if (!step) return;
   FHost.EntryDone(FCount);
   DispatchPendingMessages();
 }

@@ -9,14 +9,16 @@
 #include <memory>
 #include <string>
 
+#include "installer/rules/extraction_failures.h"
 #include "installer/rules/extraction_plan.h"
 #include "package/xp_file_db.h"
 #include "toolkit/thread.h"
 
 namespace vd {
 
-// What the worker needs from the window it works for. Every call but
-// ExtractionFolders runs on the window thread.
+// What the worker needs from the window it works for. ExtractionFolders
+// runs where the worker is made, ExtractionStopped and PackageClosed on the
+// worker thread, every other call on the window thread.
 class TExtractionHost {
 public:
   virtual ~TExtractionHost() = default;
@@ -28,8 +30,18 @@ public:
   // percent differs from the slide shown, shows the next slide and waits 2 s
   // (SleepWait(2000, 50)).
   virtual void EntryDone(int count) = 0;
-  // After the last entry, once the package is closed.
-  virtual void ExtractionDone() = 0;
+  // After the last entry, while entries could not be written (the package is
+  // still open): true to try those again (the folders they go to are made
+  // again when missing), false to go on without them.
+  virtual bool RetryFailedEntries(const TFailedEntries& failed) = 0;
+  // After the last entry and the retries, once the package is closed; the
+  // entries that are still not written.
+  virtual void ExtractionDone(const TFailedEntries& failed) = 0;
+  // Whether the wizard is going away: the worker writes nothing more, closes
+  // the package and ends without ExtractionDone.
+  virtual bool ExtractionStopped() const { return false; }
+  // The worker has closed the package and is about to end, however it ends.
+  virtual void PackageClosed() {}
 };
 
 class TDataExtractor : public TThread {
@@ -44,23 +56,28 @@ public:
 
 protected:
   // The four tables and the skin in order: each table's folder is made when
-  // missing, each entry handed to the window thread; then the package is
-  // closed and ExtractionDone runs on the window thread. A destination
-  // folder that is empty ends the worker without ExtractionDone.
+  // missing, each entry handed to the window thread; the entries that could
+  // not be written are offered again as long as the host asks for it; then
+  // the package is closed and ExtractionDone runs on the window thread. A
+  // destination folder that is empty ends the worker without ExtractionDone.
   void Execute() override;
 
 private:
-  // FTargetFile := folder + FEntryName; ExtractEntry on the window thread.
-  void ExtractTo(const std::string& folder);
+  // Entry `index` of the tables into its folder (made when missing), on the
+  // window thread; `step` for the walk through the tables, not for a retry.
+  void ExtractTo(int index, bool step);
   // Window thread: reads the entry, waits 100 ms, writes it in place of the
-  // target, waits 100 ms (any failure skips the rest silently); then the
-  // host's EntryDone and the pending messages.
-  void ExtractEntry();
+  // target, waits 100 ms (a failure skips the rest and puts the entry on the
+  // failed list, a success takes it off); for a step, then the host's
+  // EntryDone and the pending messages.
+  void ExtractEntry(bool step);
 
   std::unique_ptr<TXPFileDB> FDataBase;
   uint8_t FCount = 0;
+  int FEntryIndex = 0;
   std::string FEntryName;
   std::string FTargetFile;
+  TFailedEntries FFailed;
   TExtractionHost& FHost;
   TPlayerFolders FFolders;
 };

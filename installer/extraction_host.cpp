@@ -1,16 +1,21 @@
 // The main form as the extraction worker's host: the folders the player
-// goes to, the progress bar and the slides after every entry, and the end
-// of the extraction.
+// goes to, the progress bar and the slides after every entry, the entries
+// that could not be written, and the end of the extraction.
 #include <windows.h>
 
 #include <exception>
 
+#include "controls/xp_check_box.h"
 #include "controls/xp_progress_bar.h"
 #include "controls/xp_slideshow.h"
 #include "core/random.h"
 #include "core/wide.h"
+#include "installer/rules/player_files.h"
 #include "installer/uMain.h"
+#include "system/dialogs.h"
+#include "system/folders.h"
 #include "system/waits.h"
+#include "toolkit/label.h"
 
 namespace vd {
 
@@ -41,8 +46,22 @@ void TFrm_MainysInstall::ShowSlide() {
   XPSlideShow->Execute();
 }
 
-void TFrm_MainysInstall::ExtractionDone() {
+bool TFrm_MainysInstall::RetryFailedEntries(const TFailedEntries& failed) {
+  return !FStopExtraction && AskRetry(FailedEntriesMessage(failed, FInstallDir), "");
+}
+
+void TFrm_MainysInstall::ExtractionDone(const TFailedEntries& failed) {
   DeleteFileW(Wide(FPackageFile).c_str());
+  const auto missing = [&](const char* name) { return HasFailed(failed, name) || !FileExists(FInstallDir + name); };
+  FProgramsMissing = missing(kPlayerExeName) || missing(kUninstallerExeName);
+  T_Finished->SetCaption(FinishedTitle(failed));
+  if (FProgramsMissing) {
+    // No shortcut to a missing player, and no start of it.
+    for (TXPCheckBox* box : {Check_LinkDeskTop, Check_LinkTask, Check_RunApp}) {
+      box->SetChecked(false);
+      box->SetEnabled(false);
+    }
+  }
   SelectRecommendedTypes();
   ++FPageIndex;
   ShowPage();

@@ -5,6 +5,7 @@
 #include "installer/app_paths.h"
 #include "installer/rules/install_location.h"
 #include "installer/rules/player_files.h"
+#include "installer/uninstall_entry.h"
 #include "system/process.h"
 #include "system/run.h"
 
@@ -21,6 +22,7 @@ bool RunInstallPathChecks(const TWarningSink& warn) {
     warn(kOldVersionWarning);
     RunOldUninstaller(ReadInstalledDir());
     DeleteAppPath();
+    DeleteUninstallEntry();
   }
   if (IsProcessRunning(kPlayerExeName)) {
     warn(kPlayerRunningWarning);

@@ -18,7 +18,8 @@ void RunOldUninstaller(std::string_view folder);
 void StartPlayer(std::string_view installDir);
 
 // The page's checks in order. An installed older version: the warning, its
-// uninstaller run and waited for, its App Paths entry deleted. Then a running
+// uninstaller run and waited for, its App Paths and Programs and Features
+// entries deleted. Then a running
 // player: the warning, and true (the wizard must close). False otherwise.
 bool RunInstallPathChecks(const TWarningSink& warn);
 

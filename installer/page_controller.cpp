@@ -7,7 +7,9 @@
 #include "controls/xp_edit.h"
 #include "controls/xp_panel.h"
 #include "controls/xp_png_btn.h"
+#include "core/text.h"
 #include "core/wide.h"
+#include "installer/install_folder_check.h"
 #include "installer/install_location_checks.h"
 #include "installer/rules/install_location.h"
 #include "installer/rules/startup_folders.h"
@@ -17,6 +19,7 @@
 #include "system/folders.h"
 #include "system/waits.h"
 #include "toolkit/label.h"
+#include "toolkit/timer.h"
 
 namespace vd {
 
@@ -76,7 +79,8 @@ void TFrm_MainysInstall::RunPageAction(TPageAction action) {
       for (int i = 1; i <= 4; ++i) DeleteFileW(Wide(FSlideFiles[i]).c_str());
       break;
     case TPageAction::paApplyAssociations:
-      ApplyFileAssociations();
+      // No association may open a player that is not there.
+      if (!FProgramsMissing) ApplyFileAssociations();
       break;
   }
 }
@@ -103,6 +107,19 @@ void TFrm_MainysInstall::TakeInstallFolder() {
 }
 
 void TFrm_MainysInstall::Btn_InstallClick(TObject*) {
+  // The folder is checked before anything is written; a folder that fails
+  // is named in a warning and the page stays with the text as typed.
+  const std::string typed = Trim(InstallPathText());
+  const std::string dir = InstallDirFromText(typed);
+  const TPlayerFolders folders = {dir, FIsVista ? FProfilesDir : ProfilesDirFor(false, "", dir),
+                                  FIsVista ? FUserDataDir : UserDataDirFor(false, "", dir)};
+  const std::vector<int64_t> sizes = ReadEntrySizes(FPackageFile);
+  const TFolderCheck check = CheckInstallFolder(folders, sizes);
+  if (check.fault != ffNone) {
+    ShowWarning(FolderFaultMessage(check.fault, typed, check.facts), "");
+    return;
+  }
+  FEstimatedSizeKiB = EstimatedSizeKiB(sizes);
   TakeInstallFolder();
   ++FPageIndex;
   ShowPage();
@@ -110,7 +127,13 @@ void TFrm_MainysInstall::Btn_InstallClick(TObject*) {
   // Runs at once and frees itself; an exception (the package cannot be
   // opened) reaches the application's handler and leaves page 2 with only
   // Cancel usable.
-  TDataExtractor::Create(FPackageFile, *this);
+  FExtracting = true;
+  try {
+    TDataExtractor::Create(FPackageFile, *this);
+  } catch (...) {
+    FExtracting = false;
+    throw;
+  }
 }
 
 void TFrm_MainysInstall::Btn_SelectPathClick(TObject*) {
@@ -118,6 +141,11 @@ void TFrm_MainysInstall::Btn_SelectPathClick(TObject*) {
   if (!FolderExists(folder)) return;  // cancelled, or not a folder
   SetInstallPathText(InstallPathForBrowsedFolder(folder));
   Area_Bottom->SetFocus();
+  UpdateFreeSpaceLabel();
+}
+
+void TFrm_MainysInstall::UpdateFreeSpaceLabel() {
+  FFreeSpaceTimer->SetEnabled(false);
   LPath_6->SetCaption(FreeSpaceLabel(GetFreeSpaceText(InstallPathText())));
 }
 

@@ -18,8 +18,10 @@ TStartupFacts GatherStartupFacts() {
     f.tempFolder = GetTempFolder(newer);
     f.tempFolderExists = FolderExists(f.tempFolder);
     std::string drive = DriveOfPath(f.tempFolder);
-    f.tempDriveFreeBytes = drive.empty() ? 0 : GetDiskSpace(IncludeTrailingBackslash(drive)).free;
-    f.drives = GetDriveFacts();
+    if (f.tempFolderExists && !drive.empty()) f.tempDriveFreeBytes = GetDiskSpace(IncludeTrailingBackslash(drive)).free;
+    // The drives (network ones among them) are asked only when the fallback
+    // folder is to go on the roomiest of them.
+    if (!KeepsTempFolder(f)) f.drives = GetDriveFacts();
     f.windowsDrive = GetWindowsDrive();
     f.roamingDataFolder = GetRoamingDataFolder();
     return f;
@@ -27,7 +29,10 @@ TStartupFacts GatherStartupFacts() {
 
 TStartupFolders WorkOutStartupFolders() {
     TStartupFolders s = DecideStartupFolders(GatherStartupFacts());
-    if (s.tempFolderIsFallback && !FolderExists(s.tempFolder)) ForceFolder(s.tempFolder);
+    if (s.tempFolderIsFallback && !FolderExists(s.tempFolder)) {
+        ForceFolder(s.tempFolder);
+        s.tempFolderCreated = FolderExists(s.tempFolder);
+    }
     return s;
 }
 

@@ -4,6 +4,7 @@
 
 #include "controls/xp_check_box.h"
 #include "controls/xp_combo_box.h"
+#include "controls/xp_edit.h"
 #include "controls/xp_panel.h"
 #include "controls/xp_png_btn.h"
 #include "core/text.h"
@@ -20,6 +21,7 @@
 #include "toolkit/label.h"
 #include "toolkit/png_image.h"
 #include "toolkit/resources.h"
+#include "toolkit/timer.h"
 
 namespace vd {
 
@@ -136,6 +138,17 @@ void TFrm_MainysInstall::CreateControls() {
   Btn_Prev->OnClick = [this](TObject* s) { Btn_PrevClick(s); };
   Btn_Install->OnClick = [this](TObject* s) { Btn_InstallClick(s); };
   Btn_SelectPath->OnClick = [this](TObject* s) { Btn_SelectPathClick(s); };
+  // The free space follows the folder text: a moment after typing stops,
+  // and at once when the box loses the focus.
+  FFreeSpaceTimer = new TTimer(this);
+  FFreeSpaceTimer->SetEnabled(false);
+  FFreeSpaceTimer->SetInterval(400);
+  FFreeSpaceTimer->SetOnTimer([this](TObject*) { UpdateFreeSpaceLabel(); });
+  Edt_InstallPath->OnChange = [this](TObject*) {
+    FFreeSpaceTimer->SetEnabled(false);
+    FFreeSpaceTimer->SetEnabled(true);
+  };
+  Edt_InstallPath->OnExit = [this](TObject*) { UpdateFreeSpaceLabel(); };
   Btn_Finished->OnClick = [this](TObject* s) { Btn_FinishedClick(s); };
   Mode_FileRelation->OnCloseUp = [this](TObject* s) { Mode_FileRelationCloseUp(s); };
   // The arrow keys choose in the closed list: that choice applies at once.
@@ -155,6 +168,7 @@ void TFrm_MainysInstall::FormCreate(TObject*) {
   FProgramFilesDir = folders.programFilesDir;
   FTempFolder = folders.tempFolder;
   FPackageFile = folders.packageFile;
+  FTempFolderCreated = folders.tempFolderCreated;
   for (int i = 1; i <= 4; ++i) FSlideFiles[i] = folders.slideFiles[i - 1];
   Btn_Next->SetEnabled(false);
   SetInstallPathText(folders.installPathText);
@@ -162,7 +176,7 @@ void TFrm_MainysInstall::FormCreate(TObject*) {
   // Newer Windows: under the roaming data folder; older: under the install folder.
   FUserDataDir = folders.userDataDir;
   FProfilesDir = folders.profilesDir;
-  LPath_6->SetCaption(FreeSpaceLabel(GetFreeSpaceText(InstallPathText())));
+  UpdateFreeSpaceLabel();
 }
 
 void TFrm_MainysInstall::FormShow(TObject*) {

@@ -5,6 +5,7 @@
 // names and portal mode.
 #pragma once
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -27,6 +28,7 @@ class TXPPngBtn;
 class TXPPngView;
 class TXPProgressBar;
 class TXPSlideShow;
+class TTimer;
 
 // The form is also the extraction worker's host: the worker reads its
 // folders and hands it every finished entry and the end of the extraction.
@@ -103,6 +105,16 @@ public:
   std::string FUserDataDir;
   std::string FProfilesDir;
   std::string FInstallDir;
+  // Beyond the wizard's own state: whether the start-up made the fallback
+  // temporary folder (removed again when empty), and what the package takes
+  // on disk.
+  bool FTempFolderCreated = false;
+  uint32_t FEstimatedSizeKiB = 0;
+  // The player or its uninstaller is missing after the extraction: nothing
+  // that would point at them is written.
+  bool FProgramsMissing = false;
+  // Waits with a change of the folder text before the free space follows it.
+  TTimer* FFreeSpaceTimer = nullptr;
 
   // --- Events and operations ---
   void FormCreate(TObject* sender);
@@ -136,7 +148,10 @@ public:
   // --- Extraction host (window thread) ---
   TPlayerFolders ExtractionFolders() override;
   void EntryDone(int count) override;
-  void ExtractionDone() override;
+  bool RetryFailedEntries(const TFailedEntries& failed) override;
+  void ExtractionDone(const TFailedEntries& failed) override;
+  bool ExtractionStopped() const override { return FStopExtraction; }
+  void PackageClosed() override { FExtracting = false; }
   // Starts the transition to slide FSlideIndex (1..4) with a random style.
   void ShowSlide();
 
@@ -148,6 +163,14 @@ public:
   void Mode_FileRelationCloseUp(TObject* sender);
   // Writes the associations of the tree's states under HKEY_CLASSES_ROOT.
   void ApplyFileAssociations();
+
+  // The free-space label for the folder text as it stands.
+  void UpdateFreeSpaceLabel();
+  // Every way out of the program ends here: a running extraction is stopped
+  // and its package closed, then the exported package and slides are
+  // deleted and a fallback temporary folder this program made is removed
+  // when it is empty.
+  void RemoveTemporaryFiles();
 
   // The install-folder field's text.
   std::string InstallPathText() const;
@@ -162,6 +185,9 @@ private:
   void TakeInstallFolder();
   // The page's action on entering it.
   void RunPageAction(TPageAction action);
+
+  std::atomic<bool> FExtracting{false};
+  std::atomic<bool> FStopExtraction{false};
 };
 
 // Frame operations on a form: the rounded outline and the place in the

@@ -12,6 +12,8 @@ add_library(vd_installer_support STATIC
   ${vd_wizard_dir}/license_text.cpp
   ${vd_wizard_dir}/app_paths.cpp
   ${vd_wizard_dir}/install_location_checks.cpp
+  ${vd_wizard_dir}/install_folder_check.cpp
+  ${vd_wizard_dir}/uninstall_entry.cpp
   ${vd_wizard_dir}/data_extractor.cpp
   ${vd_wizard_dir}/file_associations.cpp
   ${vd_wizard_dir}/url_protocol.cpp
@@ -44,7 +46,8 @@ add_library(vd_wizard STATIC
   ${vd_wizard_dir}/page_controller.cpp
   ${vd_wizard_dir}/extraction_host.cpp
   ${vd_wizard_dir}/file_relation_page.cpp
-  ${vd_wizard_dir}/finishing.cpp)
+  ${vd_wizard_dir}/finishing.cpp
+  ${vd_wizard_dir}/temporary_files.cpp)
 target_include_directories(vd_wizard PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(vd_wizard PUBLIC vd_installer_support vd_controls vd_toolkit vd_system vd_package
                       vd_install_rules vd_core)

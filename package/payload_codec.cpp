@@ -229,4 +229,14 @@ void InflateStoredFrom(TFileStream& file, int64_t start, int64_t stored, TMemory
     InflateFrom(source, declared, out);
 }
 
+int64_t DeclaredSizeFrom(TFileStream& file, int64_t start, int64_t stored) {
+    if (stored == 0) return 0;
+    CheckHasPrefix(stored);
+    uint8_t prefix[kSizePrefix];
+    file.ReadExactAt(start, prefix, kSizePrefix);
+    const int64_t declared = GetI64(prefix);
+    CheckDeclaredSize(stored, declared);
+    return declared;
+}
+
 }  // namespace vd

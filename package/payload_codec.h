@@ -29,5 +29,9 @@ void InflateStored(const uint8_t* stored, int64_t size, TMemoryStream& out);
 // chunks through `chunk` (a small buffer that can be reused from call to call),
 // so that only the inflated payload is held whole in memory.
 void InflateStoredFrom(TFileStream& file, int64_t start, int64_t size, TMemoryStream& chunk, TMemoryStream& out);
+// The uncompressed size that `size` bytes of stored data at `start` in `file`
+// declare, read from their prefix without inflating (0 for empty stored
+// data); raises ECorruptPackage for an impossible prefix.
+int64_t DeclaredSizeFrom(TFileStream& file, int64_t start, int64_t size);
 
 }  // namespace vd

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "package/payload_codec.h"
 #include "package/stream_errors.h"
 
 namespace vd {
@@ -42,6 +43,15 @@ std::unique_ptr<TMemoryStream> TXPFileDB::ReadData(const std::string& key) {
     auto stream = std::make_unique<TMemoryStream>();
     c.ReadEntryDataInto(FStored, *stream);
     return stream;
+}
+
+int64_t TXPFileDB::DataSize(const std::string& key) {
+    TSelfFileClass& c = Open();
+    const int32_t offset = c.FindEntry(key);
+    if (offset == 0) return -1;
+    const TEntryRecord& record = c.ReadEntryRecord(offset);
+    c.CheckStoredData();
+    return DeclaredSizeFrom(c.Stream(), static_cast<int64_t>(record.OwnOffset) + kEntryHeadSize, record.StoredSize);
 }
 
 void TXPFileDB::WriteData(const std::string& key, const void* buffer, int32_t size, uint8_t kind,

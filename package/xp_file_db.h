@@ -55,6 +55,9 @@ public:
     bool DataExists(const std::string& key);
     // The entry's data, inflated, position 0; null when no live entry bears the key.
     std::unique_ptr<TMemoryStream> ReadData(const std::string& key);
+    // The uncompressed size of the entry's data as the package declares it,
+    // without inflating it; -1 when no live entry bears the key.
+    int64_t DataSize(const std::string& key);
     // Adds the data under `key`, or replaces the data of an existing key
     // (which then keeps its stored kind, tag value and text).
     void WriteData(const std::string& key, const void* buffer, int32_t size, uint8_t kind, int32_t tagValue,

@@ -22,17 +22,22 @@ int CALLBACK BrowseCallback(HWND wnd, UINT msg, LPARAM, LPARAM) {
     return 0;
 }
 
+// A message box with the exclamation icon, modal to the owner.
+int Warn(std::string_view text, std::string_view caption, UINT buttons) {
+    std::wstring wtext = Wide(text);
+    std::wstring wcaption = Wide(caption.empty() ? std::string_view(kWarningCaption) : caption);
+    return MessageBoxW(LiveOwner(), wtext.c_str(), wcaption.c_str(), MB_ICONEXCLAMATION | buttons);
+}
+
 }  // namespace
 
 void SetDialogOwner(HWND owner) { g_dialogOwner = owner; }
 
 HWND DialogOwner() { return LiveOwner(); }
 
-void ShowWarning(std::string_view text, std::string_view caption) {
-    std::wstring wtext = Wide(text);
-    std::wstring wcaption = Wide(caption.empty() ? std::string_view(kWarningCaption) : caption);
-    MessageBoxW(LiveOwner(), wtext.c_str(), wcaption.c_str(), MB_ICONEXCLAMATION | MB_OK);
-}
+void ShowWarning(std::string_view text, std::string_view caption) { Warn(text, caption, MB_OK); }
+
+bool AskRetry(std::string_view text, std::string_view caption) { return Warn(text, caption, MB_RETRYCANCEL) == IDRETRY; }
 
 std::string BrowseForFolder(std::string_view title, std::string_view initialFolder) {
     if (g_browsing) return {};

@@ -21,6 +21,10 @@ HWND DialogOwner();
 // returns when the user closes it. An empty caption becomes "警告".
 void ShowWarning(std::string_view text, std::string_view caption);
 
+// The same box with the buttons Retry and Cancel (Retry the default); true
+// when the user chose Retry. An empty caption becomes "警告".
+bool AskRetry(std::string_view text, std::string_view caption);
+
 // The shell's folder-browse dialog rooted at the desktop, file-system folders
 // only, new dialog style. A non-empty initialFolder is preselected. Returns
 // the chosen folder without a trailing backslash, or empty when the user

@@ -22,23 +22,58 @@ bool WriteAll(HANDLE file, const void* data, int64_t size) {
     return true;
 }
 
+// The path in the extended-length form (\\?\C:\..., \\?\UNC\server\share\...),
+// which no MAX_PATH limit applies to: the temporary name beside a target that
+// just fits may itself be longer. The form takes no "." or ".." nor forward
+// slashes, so the path is made full first. A path that is not absolute stays
+// as it is.
+std::wstring ExtendedLength(std::string_view path) {
+    std::wstring wide = Wide(path);
+    if (wide.rfind(L"\\\\?\\", 0) == 0) return wide;
+    const DWORD need = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (need == 0) return wide;
+    std::wstring full(need, L'\0');
+    const DWORD got = GetFullPathNameW(wide.c_str(), need, &full[0], nullptr);
+    if (got == 0 || got >= need) return wide;
+    full.resize(got);
+    if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+    if (full.size() >= 3 && full[1] == L':' && full[2] == L'\\') return L"\\\\?\\" + full;
+    return wide;
+}
+
+// Creates a new, empty file of a unique name "vdxNNNNNNNN.tmp" in the folder
+// (extended-length form, trailing backslash) and returns its handle, or
+// INVALID_HANDLE_VALUE.
+HANDLE CreateTemporaryIn(const std::wstring& folder, std::wstring* name) {
+    static LONG counter = 0;
+    const DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const DWORD n = seed + static_cast<DWORD>(InterlockedIncrement(&counter));
+        std::wstring unique = L"vdx";
+        for (int shift = 28; shift >= 0; shift -= 4) unique.push_back(L"0123456789abcdef"[(n >> shift) & 15]);
+        *name = folder + unique + L".tmp";
+        HANDLE file = CreateFileW(name->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return file;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
 }  // namespace
 
 bool WriteFileReplacing(std::string_view path, const void* data, int64_t size) {
     if (size < 0 || (size > 0 && !data)) return false;
-    std::string folder = ExtractFilePath(path);
-    if (folder.empty()) folder = ".\\";
-    wchar_t temp[MAX_PATH + 1];
-    // Creates an empty file of a unique name in the target's folder.
-    if (!GetTempFileNameW(Wide(folder).c_str(), L"vdx", 0, temp)) return false;
-    HANDLE file = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool ok = file != INVALID_HANDLE_VALUE;
-    if (ok) {
-        ok = WriteAll(file, data, size);
-        ok = CloseHandle(file) && ok;
-    }
-    if (ok) ok = MoveFileExW(temp, Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
-    if (!ok) DeleteFileW(temp);
+    const std::wstring target = ExtendedLength(path);
+    std::wstring folder = target.substr(0, target.find_last_of(L"\\:") + 1);
+    if (folder.empty()) folder = L".\\";
+    std::wstring temp;
+    HANDLE file = CreateTemporaryIn(folder, &temp);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool ok = WriteAll(file, data, size);
+    ok = CloseHandle(file) && ok;
+    if (ok) ok = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+    if (!ok) DeleteFileW(temp.c_str());
     return ok;
 }
 

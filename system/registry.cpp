@@ -101,6 +101,13 @@ bool TRegistry::WriteString(std::string_view name, std::string_view value) {
            ERROR_SUCCESS;
 }
 
+bool TRegistry::WriteInteger(std::string_view name, uint32_t value) {
+    if (!key_) return false;
+    const DWORD data = value;
+    return RegSetValueExW(key_, Wide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                          sizeof(data)) == ERROR_SUCCESS;
+}
+
 bool TRegistry::ValueExists(std::string_view name) const {
     if (!key_) return false;
     return RegQueryValueExW(key_, Wide(name).c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,8 @@ public:
     // or not a string (and sets *ok to false when ok is given).
     std::string ReadString(std::string_view name, bool* ok = nullptr) const;
     bool WriteString(std::string_view name, std::string_view value);
+    // A 32-bit number (REG_DWORD).
+    bool WriteInteger(std::string_view name, uint32_t value);
     bool ValueExists(std::string_view name) const;
     bool DeleteValue(std::string_view name);
 

@@ -21,8 +21,12 @@ bool RunProgram(std::string_view programPath, bool visible, std::string_view arg
 
 // Starts the program with the show command (1 = normal window) in a new
 // console, waits for it to end without a time limit and returns its exit
-// code; -1 when it cannot be started. The calling thread does not dispatch
-// messages meanwhile. Command lines of any length are accepted.
+// code; -1 when it cannot be started. Meanwhile the calling thread answers
+// messages sent to its windows (a program that broadcasts a setting change
+// does not hang), repaints them and runs their posted messages, but drops
+// keyboard and mouse input and keeps the dialog owner disabled: the wizard
+// stays painted and takes no input until the program ends. Command lines of
+// any length are accepted.
 int32_t RunAndWait(std::string_view programPath, uint16_t showCommand, std::string_view arguments = {});
 
 }  // namespace vd

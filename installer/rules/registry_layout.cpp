@@ -29,4 +29,20 @@ std::vector<TRegRow> UrlProtocolRows(std::string_view player) {
     };
 }
 
+std::vector<TRegRow> UninstallEntryRows(std::string_view installDir, uint32_t estimatedSizeKiB) {
+    const std::string key = kPlayerUninstallKey, dir(installDir);
+    const auto text = [&key](const char* name, std::string data) { return TRegRow{key, true, name, std::move(data)}; };
+    const auto number = [&key](const char* name, uint32_t n) { return TRegRow{key, true, name, "", true, n}; };
+    return {
+        text("DisplayName", kPlayerDisplayName),
+        text("DisplayVersion", kPlayerVersion),
+        text("DisplayIcon", dir + kPlayerExeName),
+        text("InstallLocation", dir),
+        text("UninstallString", "\"" + dir + kUninstallerExeName + "\""),
+        number("EstimatedSize", estimatedSizeKiB),
+        number("NoModify", 1),
+        number("NoRepair", 1),
+    };
+}
+
 }  // namespace vd

@@ -1,7 +1,8 @@
 // What the installation writes to the registry, as data: the keys of the
 // App Paths entry and of the start page, and the rows of one file-type
-// association and of the URL protocol.
+// association, of the URL protocol and of the Programs and Features entry.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,14 @@ inline constexpr const char* kAppPathsKey = "SOFTWARE\\Microsoft\\Windows\\Curre
 inline constexpr const char* kPlayerAppPathKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\ZarIrovid.exe";
 inline constexpr const char* kPlayerAppPathSubKey = "ZarIrovid.exe";
 
+// HKEY_LOCAL_MACHINE: the folder of the Programs and Features entries and
+// the player's entry in it.
+inline constexpr const char* kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+inline constexpr const char* kPlayerUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZarIrovid";
+inline constexpr const char* kPlayerUninstallSubKey = "ZarIrovid";
+// The version the entry shows.
+inline constexpr const char* kPlayerVersion = "2010";
+
 // HKEY_CURRENT_USER: the browser's start page.
 inline constexpr const char* kStartPageKey = "SoftWare\\Microsoft\\Internet Explorer\\Main";
 inline constexpr const char* kStartPageValue = "Start Page";
@@ -25,12 +34,15 @@ inline constexpr const char* kUrlProtocolValue = "URL Protocol";
 // The verb text of an association's open command.
 inline constexpr const char* kOpenVerbText = "用 Vadode播放器 播放";
 
-// One key under a root; when writeValue is set, one string value of it.
+// One key under a root; when writeValue is set, one value of it: a string,
+// or a 32-bit number when isNumber is set.
 struct TRegRow {
     std::string key;
     bool writeValue = true;
     std::string valueName;  // empty: the default value
     std::string data;
+    bool isNumber = false;
+    uint32_t number = 0;
 };
 
 // The command that opens a file or link with the player: the player's path
@@ -48,5 +60,11 @@ std::vector<TRegRow> FileTypeRows(std::string_view extension, std::string_view p
 // with "URL Protocol", the "shell" key without a value, "shell\open" with an
 // empty default value, and "shell\open\command" with the open command.
 std::vector<TRegRow> UrlProtocolRows(std::string_view player);
+
+// The rows of the Programs and Features entry under HKEY_LOCAL_MACHINE, all
+// in the player's key: its name, version and icon (the player), the install
+// folder, the quoted uninstaller, the size in KiB, and neither a change nor
+// a repair offered.
+std::vector<TRegRow> UninstallEntryRows(std::string_view installDir, uint32_t estimatedSizeKiB);
 
 }  // namespace vd

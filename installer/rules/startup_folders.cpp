@@ -8,9 +8,12 @@ namespace vd {
 
 bool IsNewerLayout(int windowsMajorVersion) { return windowsMajorVersion >= 6; }
 
+bool KeepsTempFolder(const TStartupFacts& facts) {
+    return facts.tempFolderExists && ScaleFreeSpace(facts.tempDriveFreeBytes, suMiB) >= kMinTempFreeMiB;
+}
+
 std::string ChooseTempFolder(const TStartupFacts& facts, bool* isFallback) {
-    bool keep = facts.tempFolderExists &&
-                ScaleFreeSpace(facts.tempDriveFreeBytes, suMiB) >= kMinTempFreeMiB;
+    const bool keep = KeepsTempFolder(facts);
     if (isFallback) *isFallback = !keep;
     if (keep) return facts.tempFolder;
     return ChooseLargestDrive(facts.drives, true, facts.windowsDrive) + kFallbackTempName;

@@ -29,7 +29,7 @@ struct TStartupFacts {
     std::string tempFolder;           // the user's temporary folder for this generation
     bool tempFolderExists = false;
     uint64_t tempDriveFreeBytes = 0;  // free bytes of the temporary folder's drive
-    std::vector<TDriveFacts> drives;  // all logical drives in the platform's order
+    std::vector<TDriveFacts> drives;  // all logical drives in the platform's order (when !KeepsTempFolder)
     std::string windowsDrive;         // "C:\"
     std::string roamingDataFolder;    // with trailing backslash, or empty
 };
@@ -40,6 +40,7 @@ struct TStartupFolders {
     std::string programFilesDir;
     std::string tempFolder;
     bool tempFolderIsFallback = false;  // the caller creates it when missing
+    bool tempFolderCreated = false;     // set by the caller that created it (removed again when empty)
     std::string packageFile;
     std::array<std::string, 4> slideFiles;  // _mps1.jpg .. _mps4.jpg
     std::string installPathText;  // the install-folder field's first text
@@ -47,6 +48,11 @@ struct TStartupFolders {
     std::string userDataDir;
     std::string profilesDir;
 };
+
+// Whether the user's temporary folder is kept: it exists and its drive has at
+// least 20 MiB free (rounded to whole MiB). Only when it is not are the
+// drives' free spaces needed.
+bool KeepsTempFolder(const TStartupFacts& facts);
 
 // The temporary folder rule: the user's temporary folder when it exists and
 // its drive has at least 20 MiB free (rounded to whole MiB); otherwise

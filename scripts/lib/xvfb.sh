@@ -9,6 +9,10 @@ vd_start_xvfb() {
       VD_XVFB_PID=$!
       for _ in $(seq 1 50); do
         if [ -e "/tmp/.X11-unix/X$n" ]; then
+          # Two runs that chose the same free number at once both see the
+          # socket; only the Xvfb that took the display's lock keeps running.
+          sleep 0.3
+          kill -0 "$VD_XVFB_PID" 2>/dev/null || break
           export DISPLAY=":$n"
           return 0
         fi

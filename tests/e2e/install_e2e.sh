@@ -14,11 +14,12 @@
 #             and leaves another program's alone; a damaged "RirAdaDE.dll"
 #             is reported and leaves page 4, Finish again replaces the record
 #   skips   - a package without "wmv.ico", a locked target file and a folder
-#             that cannot be made: skipped silently, the rest installed, the
-#             bar through all 59 steps
+#             that cannot be made: named in one warning at the end and passed
+#             by, the rest installed, the bar through all 59 steps
 #   abort   - a running player ends the wizard on page 1; Cancel during the
-#             extraction ends it with nothing in the registry; a package that
-#             cannot be opened is reported and leaves page 2 with Cancel
+#             extraction ends it with nothing in the registry and nothing left
+#             in the temporary folder; a package that cannot be opened is
+#             reported and leaves page 2 with Cancel
 # Screenshots of every page: ARTEFACT_DIR/<scenario>-*.png.
 set -euo pipefail
 
@@ -190,7 +191,7 @@ skips)
   "$xpdb" rm "$tmp/vedaruv.bin" wmv.ico --mark m_install >>"$log" 2>&1 || fail "cannot remove wmv.ico"
   to_page1
   wait_page 1 10
-  install_to_page3 page2-end
+  install_to_page3 page2-end Escape
   touch "$WINEPREFIX/drive_c/lock-release"
   # The bar went on to its last step (98 %): lit at 97 % of its width,
   # where the first picture of the page shows it empty.
@@ -203,7 +204,7 @@ skips)
   [ ! -e "$roaming/userdata/ico/wmv.ico" ] || fail "wmv.ico was written"
   [ "$(cat "$install_dir/VezaZU.dll")" = "older, locked" ] || fail "the locked VezaZU.dll changed"
   [ "$(cat "$roaming/userdata/skin")" = "in the way" ] || fail "the file in the skin folder's place changed"
-  say "the missing, locked and unplaceable entries were skipped, the rest installed"
+  say "the missing, locked and unplaceable entries were told and passed by, the rest installed"
   ;;
 abort)
   # A running player: the warning, and the program ends on page 1.
@@ -230,6 +231,9 @@ abort)
   press $BTN_CANCEL
   wait_exit 20 || fail "the program still runs 20 s after Cancel during the extraction"
   wineserver -w 2>/dev/null || true
+  for f in vedaruv.bin _mps1.jpg _mps2.jpg _mps3.jpg _mps4.jpg; do
+    [ ! -e "$tmp/$f" ] || fail "$f is left in the temporary folder after Cancel during the extraction"
+  done
   snap="$artefacts/.classes.txt"
   reg_snapshot "$CLASSES" "$snap"
   ! grep -q "ZarIrovid\|^HKEY_CLASSES_ROOT\\davuroz" "$snap" || fail "the cancelled install wrote to HKEY_CLASSES_ROOT"

@@ -5,8 +5,10 @@
 #   frame   - window size, rounded corners, centring, title-bar drag (left
 #             button moves, right button does not), exported package and
 #             slides (byte-identical, `xpdb check`), Close ends the process
+#             and takes them away
 #   fallback - no user temporary folder: the exports land in
-#             "VivEduriziDade\" on the roomiest other fixed drive
+#             "VivEduriziDade\" on the roomiest other fixed drive, which
+#             Close removes with them
 #   cancel  - a stale, longer package file in the temporary folder is
 #             replaced at start; Cancel ends the process
 # Screenshots land in ARTEFACT_DIR/<scenario>-*.png.
@@ -216,9 +218,9 @@ frame)
   wait_exit 30 || fail "the program still runs 30 s after Close"
   [ -z "$(find_window || true)" ] || fail "the window is still shown after Close"
   for f in vedaruv.bin _mps1.jpg _mps2.jpg _mps3.jpg _mps4.jpg; do
-    [ -f "$tmp/$f" ] || fail "$f was removed on Close"
+    [ ! -e "$tmp/$f" ] || fail "$f is left in the temporary folder after Close"
   done
-  say "Close ended the program; the exported files stay"
+  say "Close ended the program; the exported files went with it"
   ;;
 cancel)
   # A stale package longer than the real one must be replaced, not patched.
@@ -268,7 +270,9 @@ fallback)
   geometry "$win"
   click $((X + 515 + 17)) $((Y + 1 + 9)) 1
   wait_exit 30 || fail "the program still runs 30 s after Close"
-  say "exports went to D:\\VivEduriziDade\\"
+  # The fallback folder this run made goes again with its files.
+  [ ! -e "$drive_d/VivEduriziDade" ] || fail "D:\\VivEduriziDade\\ is left after Close: $(ls "$drive_d/VivEduriziDade")"
+  say "exports went to D:\\VivEduriziDade\\ and were removed with it on Close"
   ;;
 *)
   fail "unknown scenario $scenario"

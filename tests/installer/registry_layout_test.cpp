@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 namespace vd {
 namespace {
 
@@ -35,6 +37,35 @@ TEST(RegistryLayout, UrlProtocolQuotesPlayerAndLink) {
     EXPECT_EQ(rows[2].data, "");
     EXPECT_EQ(rows[3].key, "davuroz\\shell\\open\\command");
     EXPECT_EQ(rows[3].data, "\"D:\\My Apps\\ZarIrovid.exe\" \"%1\"");
+}
+
+TEST(RegistryLayout, ProgramsAndFeaturesEntry) {
+    auto rows = UninstallEntryRows("D:\\My Apps\\ZarIrovid\\", 18712);
+    const struct {
+        const char* name;
+        const char* text;  // nullptr: a number
+        uint32_t number;
+    } want[] = {
+        {"DisplayName", "Vadode播放器", 0},
+        {"DisplayVersion", "2010", 0},
+        {"DisplayIcon", "D:\\My Apps\\ZarIrovid\\ZarIrovid.exe", 0},
+        {"InstallLocation", "D:\\My Apps\\ZarIrovid\\", 0},
+        {"UninstallString", "\"D:\\My Apps\\ZarIrovid\\UnInstall.exe\"", 0},
+        {"EstimatedSize", nullptr, 18712},
+        {"NoModify", nullptr, 1},
+        {"NoRepair", nullptr, 1},
+    };
+    ASSERT_EQ(rows.size(), std::size(want));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].key, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZarIrovid");
+        EXPECT_TRUE(rows[i].writeValue);
+        EXPECT_EQ(rows[i].valueName, want[i].name);
+        EXPECT_EQ(rows[i].isNumber, want[i].text == nullptr) << want[i].name;
+        if (want[i].text)
+            EXPECT_EQ(rows[i].data, want[i].text);
+        else
+            EXPECT_EQ(rows[i].number, want[i].number) << want[i].name;
+    }
 }
 
 }  // namespace

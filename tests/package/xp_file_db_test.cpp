@@ -44,6 +44,22 @@ TEST(XPFileDB, MissingFileIsCreatedWithTheMark) {
     EXPECT_EQ(db.ReadData("boxspvalue"), nullptr);
 }
 
+TEST(XPFileDB, DataSizeIsTheDeclaredSizeWithoutInflating) {
+    ScratchDir dir;
+    const std::string path = dir.File("vedaruv.bin");
+    TXPFileDB db;
+    db.SetClock(FixedStamp);
+    db.SetDBMark("m_install");
+    db.SetDBFile(path);
+    const struct {
+        const char* key;
+        size_t size;
+    } cases[] = {{"empty", 0}, {"one", 1}, {"page", 4096}, {"big", 300000}};
+    for (const auto& c : cases) Write(db, c.key, Bytes(c.size, 'x'));
+    for (const auto& c : cases) EXPECT_EQ(db.DataSize(c.key), static_cast<int64_t>(c.size)) << c.key;
+    EXPECT_EQ(db.DataSize("missing"), -1);
+}
+
 TEST(XPFileDB, WrongMarkIsRefusedWithTheDatabaseMessage) {
     ScratchDir dir;
     const std::string path = dir.File("pkg.bin");

@@ -1,9 +1,10 @@
 // Stand-in for the player's uninstaller, UnInstall.exe: appends its command
 // line to UnInstall.log beside it, then removes what an installation left:
 // the player's files (from the package tables, in the folders either Windows
-// generation puts them), the shortcuts, the App Paths entry, the player's
-// file associations and its URL protocol. Folders left empty go as well;
-// the program folder keeps the logs. No window is shown.
+// generation puts them), the shortcuts, the App Paths and Programs and
+// Features entries, the player's file associations and its URL protocol.
+// Folders left empty go as well; the program folder keeps the logs. No
+// window is shown.
 #include <windows.h>
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -164,6 +165,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     RemoveShortcuts();
     DeleteKeyUtf8(HKEY_LOCAL_MACHINE, vd::kPlayerAppPathKey);
+    DeleteKeyUtf8(HKEY_LOCAL_MACHINE, vd::kPlayerUninstallKey);
     RemoveAssociations();
     DeleteKeyUtf8(HKEY_CLASSES_ROOT, vd::kUrlProtocolKey);
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);

@@ -3,8 +3,8 @@
 # every install takes, and the read-back of an install (files, registry,
 # shortcuts). Needs $payload (the packed folder) and $WINEPREFIX.
 #
-#   to_page1 / install_to_page3 [LAST_SHOT] / finish_and_exit
-#   wait_extraction [LAST_SHOT] / wait_finished   the same after a key press
+#   to_page1 / install_to_page3 [LAST_SHOT] [WARNING_KEY] / finish_and_exit
+#   wait_extraction [LAST_SHOT] [WARNING_KEY] / wait_finished   the same after a key press
 #   check_files [SKIPPED...]     every payload file installed as packed
 #   check_default_install        what an install with the defaults leaves
 
@@ -122,23 +122,26 @@ to_page1() {
 }
 
 # Install on page 1 and wait for page 3, keeping pictures of the progress
-# page on the way; $1 names the last one (the bar near its end).
+# page on the way; $1 names the last one (the bar near its end). With $2
+# the extraction ends with the warning about the files it could not write,
+# closed with the key $2 (Return: Retry, Escape: go on without them).
 install_to_page3() {
   press $BTN_NEXT   # Install
   wait_extraction "$@"
 }
 
-# From Install (however pressed) to page 3; $1 as for install_to_page3.
+# From Install (however pressed) to page 3; $1 and $2 as for install_to_page3.
 wait_extraction() {
   wait_page 2 20
   local t0=$SECONDS n=0
-  while [ "$(page_now)" = 2 ]; do
+  while [ "$(page_now)" = 2 ] && [ -z "$(find_box 警告 || true)" ]; do
     n=$((n + 1))
     [ $((n % 4)) = 1 ] && shot "page2-$n"
     cp "$artefacts/.page.png" "$artefacts/$scenario-${1:-page2-last}.png"
     [ $((SECONDS - t0)) -lt 120 ] || fail "the extraction did not end within 120 s"
     sleep 0.4
   done
+  [ -z "${2:-}" ] || wait_warning failed-entries-warning 警告 30 "$2"
   wait_page 3 10
   say "extraction took about $((SECONDS - t0)) s"
   shot page3

@@ -7,7 +7,7 @@
 #   start_setup EXE                    runs it, waits for its window (X, Y)
 #   click_form FX FY                   a left click at window coordinates
 #   keys KEY...                        keys typed into the wizard's window
-#   wait_page N / shot NAME / wait_warning / wait_exit SECONDS
+#   wait_page N / shot NAME / wait_warning NAME [CAPTION] [SECONDS] [KEY] / wait_exit SECONDS
 #   reg_value KEY [NAME]               a string value read back ("" = default)
 #   reg_has_key KEY
 #
@@ -183,9 +183,9 @@ find_box() {
 
 # Waits for a message box captioned $2 (default "警告"; an error the
 # application reports carries the application title), keeps its picture as
-# NAME, and closes it with Enter.
+# NAME, and closes it with Enter, or with the key $4 (Escape: Cancel).
 wait_warning() {
-  local name=$1 caption=${2:-警告} deadline=$((SECONDS + ${3:-30})) box=
+  local name=$1 caption=${2:-警告} deadline=$((SECONDS + ${3:-30})) key=${4:-Return} box=
   while [ $SECONDS -lt $deadline ]; do
     box=$(find_box "$caption" || true)
     [ -n "$box" ] && break
@@ -195,11 +195,11 @@ wait_warning() {
   sleep 0.5
   import -display "$DISPLAY" -window root "$artefacts/$scenario-$name.png" 2>>"$log"
   xdotool windowactivate --sync "$box" 2>/dev/null || true
-  xdotool key --window "$box" Return
+  xdotool key --window "$box" "$key"
   # The box goes once the wizard's thread gets to it (a wait for an
-  # uninstaller can hold it); a second Return goes to the box alone, since
-  # Enter on the wizard presses its forward button.
-  wait_until 5 not find_box "$caption" || { xdotool key --window "$box" Return; sleep 0.5; }
+  # uninstaller can hold it); a second key goes to the box alone, since
+  # Enter on the wizard presses its forward button and Escape its Cancel.
+  wait_until 5 not find_box "$caption" || { xdotool key --window "$box" "$key"; sleep 0.5; }
   say "message box '$caption' shown and closed"
 }
 

@@ -10,6 +10,7 @@
 #include "installer/app_paths.h"
 #include "installer/file_associations.h"
 #include "installer/install_location_checks.h"
+#include "installer/uninstall_entry.h"
 #include "installer/rules/install_location.h"
 #include "installer/rules/registry_layout.h"
 #include "installer/url_protocol.h"
@@ -40,6 +41,7 @@ TEST(InstallPathChecks, AnOlderVersionIsUninstalledOnce) {
     test::WriteFileText(dir + "userdata\\ico\\avi.ico", "x");
     test::WriteFileText(dir + "userdata\\notes.txt", "the user's own file");
     WriteAppPath(player);
+    WriteUninstallEntry(dir, 100);
     std::vector<TTypeState> states = PresetStates(amRecommended);
     ApplyFileAssociations(FileTypeChoices(states), player, dir + "userdata\\");
     {
@@ -62,6 +64,7 @@ TEST(InstallPathChecks, AnOlderVersionIsUninstalledOnce) {
     EXPECT_TRUE(test::PathExists(dir + "userdata\\notes.txt"));
     EXPECT_FALSE(test::PathExists(desktopLink));
     EXPECT_EQ(ReadInstalledDir(), "");
+    EXPECT_EQ(ReadRegString(HKEY_LOCAL_MACHINE, kPlayerUninstallKey, "DisplayName", "<none>"), "<none>");
     EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, ".avi", "", "<none>"), "<none>");
     EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, "ZarIrovid.mp3", "", "<none>"), "<none>");
     EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, "davuroz", "URL Protocol", "<none>"), "<none>");

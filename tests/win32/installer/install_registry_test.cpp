@@ -9,7 +9,9 @@
 #include "installer/portal_mode.h"
 #include "installer/rules/registry_layout.h"
 #include "installer/start_page.h"
+#include "installer/uninstall_entry.h"
 #include "installer/url_protocol.h"
+#include "core/wide.h"
 #include "system/registry.h"
 
 namespace vd {
@@ -35,6 +37,31 @@ void Put(HKEY root, const std::string& key, const std::string& name, const std::
 void Remove(HKEY root, const std::string& key) {
     TRegistry reg(root);
     reg.DeleteKey(key);
+}
+
+// A REG_DWORD value, or -1 when it is missing or of another type.
+int64_t Number(HKEY root, const std::string& key, const std::string& name) {
+    DWORD value = 0, size = sizeof(value), type = 0;
+    if (RegGetValueW(root, Wide(key).c_str(), Wide(name).c_str(), RRF_RT_ANY, &type, &value, &size) != ERROR_SUCCESS ||
+        type != REG_DWORD)
+        return -1;
+    return value;
+}
+
+TEST(UninstallEntry, WrittenWithItsNumbersReplacedAndDeleted) {
+    Put(HKEY_LOCAL_MACHINE, std::string(kPlayerUninstallKey) + "\\Old", "", "x");
+    WriteUninstallEntry("D:\\新 播放器\\", 18712);
+    const std::string key = kPlayerUninstallKey;
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, key + "\\Old"));
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, key, "DisplayName"), "Vadode播放器");
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, key, "UninstallString"), "\"D:\\新 播放器\\UnInstall.exe\"");
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, key, "DisplayIcon"), "D:\\新 播放器\\ZarIrovid.exe");
+    EXPECT_EQ(Number(HKEY_LOCAL_MACHINE, key, "EstimatedSize"), 18712);
+    EXPECT_EQ(Number(HKEY_LOCAL_MACHINE, key, "NoModify"), 1);
+    EXPECT_EQ(Number(HKEY_LOCAL_MACHINE, key, "NoRepair"), 1);
+    DeleteUninstallEntry();
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, key));
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
 }
 
 TEST(AppPaths, WrittenWholeReadAsAFolderDeleted) {

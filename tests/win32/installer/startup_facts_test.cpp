@@ -16,6 +16,8 @@ TEST(StartupFacts, RealMachineFollowsTheRules) {
     EXPECT_EQ(facts.windowsDrive, GetWindowsDrive());
 
     EXPECT_EQ(facts.tempFolderExists, FolderExists(facts.tempFolder));
+    // The drives are asked only when the temporary folder is not kept.
+    EXPECT_EQ(facts.drives.empty(), KeepsTempFolder(facts));
 
     // Decided only: the fallback folder may lie on a drive mapped to the
     // host's root, which a test must not litter.

@@ -96,10 +96,13 @@ TEST_F(WizardPages, TheLicenceTickDrivesNext) {
 
 TEST_F(WizardPages, InstallTakesTheFolderAndAPackageErrorLeavesPage2WithCancel) {
   form_->Show();
-  // Older Windows: userdata and profiles follow the typed folder.
+  // Older Windows: userdata and profiles follow the typed folder, which the
+  // check before the extraction creates.
   form_->FIsVista = false;
   form_->FPageIndex = 1;
-  form_->Edt_InstallPath->SetText("  D:\\Apps\\Player ");
+  const std::string base = form_->FTempFolder + "vd-pages-test\\";
+  const std::string dir = base + "Apps\\Player\\";
+  form_->Edt_InstallPath->SetText("  " + base + "Apps\\Player ");
   // A package that is not one: creating the worker raises.
   std::string junk(300, 'j');
   HANDLE h = CreateFileW(Wide(form_->FPackageFile).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -108,15 +111,19 @@ TEST_F(WizardPages, InstallTakesTheFolderAndAPackageErrorLeavesPage2WithCancel) 
   WriteFile(h, junk.data(), static_cast<DWORD>(junk.size()), &put, nullptr);
   CloseHandle(h);
   EXPECT_ANY_THROW(form_->Btn_InstallClick(form_->Btn_Install));
-  EXPECT_EQ(form_->FInstallDir, "D:\\Apps\\Player\\");
-  EXPECT_EQ(form_->FUserDataDir, "D:\\Apps\\Player\\userdata\\");
-  EXPECT_EQ(form_->FProfilesDir, "D:\\Apps\\Player\\profiles\\");
+  EXPECT_EQ(form_->FInstallDir, dir);
+  EXPECT_EQ(form_->FUserDataDir, dir + "userdata\\");
+  EXPECT_EQ(form_->FProfilesDir, dir + "profiles\\");
   EXPECT_EQ(form_->FPageIndex, 2);
   EXPECT_TRUE(form_->Page_Process->Visible());
   EXPECT_FALSE(form_->Btn_Prev->Enabled());
   EXPECT_FALSE(form_->Btn_Install->Enabled());
   EXPECT_TRUE(form_->Btn_Cancel->Visible() && form_->Btn_Cancel->Enabled());
-  EXPECT_FALSE(FolderExists("D:\\Apps\\Player\\"));
+  // Made and written by the check, the probe file removed again.
+  EXPECT_TRUE(FolderExists(dir));
+  EXPECT_TRUE(RemoveDirectoryW(Wide(dir).c_str()));
+  RemoveDirectoryW(Wide(base + "Apps\\").c_str());
+  RemoveDirectoryW(Wide(base).c_str());
 }
 
 int CheckedTypes(TXPCheckTree& tree, std::string* unchecked) {

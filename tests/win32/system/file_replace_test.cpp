@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/wide.h"
+#include "system/folders.h"
 #include "tests/win32/system/test_support.h"
 
 namespace vd {
@@ -52,6 +54,23 @@ TEST(WriteFileReplacing, FailureLeavesTheOldFileAndNoTemporary) {
 
     EXPECT_FALSE(WriteFileReplacing(scratch.Path() + "missing\\a.dll", "x", 1));
     EXPECT_FALSE(WriteFileReplacing(target, nullptr, 5));
+}
+
+// A folder whose own length leaves no room for the platform's temporary
+// names (at most MAX_PATH - 14) while the target still fits MAX_PATH.
+TEST(WriteFileReplacing, WorksWhereverTheTargetFits) {
+    test::TScratchFolder scratch("long");
+    std::string folder = scratch.Path();
+    while (folder.size() < 245) folder += std::string(std::min<size_t>(60, 245 - folder.size()), 'd') + "\\";
+    ForceFolder(folder);
+    ASSERT_TRUE(FolderExists(folder));
+    const std::string target = folder + "UnInstall.exe";
+    ASSERT_LE(Wide(target).size(), 259u);
+    ASSERT_TRUE(WriteFileReplacing(target, "player", 6));
+    EXPECT_EQ(test::ReadFileText(target), "player");
+    ASSERT_TRUE(WriteFileReplacing(target, "again", 5));
+    EXPECT_EQ(test::ReadFileText(target), "again");
+    EXPECT_EQ(Listing(folder), "UnInstall.exe\n");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "system/dialogs.h"
 #include "system/folders.h"
 #include "system/process.h"
 #include "core/wide.h"
@@ -96,6 +97,72 @@ TEST_F(BlankPathTest, RunProgramStartsTheIntendedProgram) {
     EXPECT_FALSE(RunProgram(folder_.Path() + "vd tmp\\missing.exe", true));
     // Nothing waits for it; let it end before the folder is removed.
     for (int i = 0; i < 200 && IsProcessRunning("VdRunMarker.exe"); ++i) Sleep(25);
+}
+
+// What a window of the waiting thread saw while RunAndWait waited.
+struct TSeen {
+    int paints = 0, keys = 0, posted = 0, sent = 0;
+    bool enabledWhileWaiting = true;
+    DWORD sentAnsweredAt = 0;
+};
+TSeen g_seen;
+
+LRESULT CALLBACK SeenProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            BeginPaint(w, &ps);
+            EndPaint(w, &ps);
+            ++g_seen.paints;
+            return 0;
+        }
+        case WM_KEYDOWN: ++g_seen.keys; return 0;
+        case WM_APP: ++g_seen.posted; g_seen.enabledWhileWaiting = IsWindowEnabled(w) != FALSE; return 0;
+        case WM_APP + 1: ++g_seen.sent; return 0;
+        default: return DefWindowProcW(w, msg, wp, lp);
+    }
+}
+
+DWORD WINAPI SendLater(void* window) {
+    Sleep(300);
+    SendMessageW(static_cast<HWND>(window), WM_APP + 1, 0, 0);
+    g_seen.sentAnsweredAt = GetTickCount();
+    return 0;
+}
+
+TEST(RunAndWait, KeepsTheOwnerPaintedAndAnsweringButTakesNoInput) {
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = SeenProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"VdRunWaitSeen";
+    RegisterClassW(&wc);
+    HWND w = CreateWindowExW(0, L"VdRunWaitSeen", L"seen", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
+                             nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_TRUE(w);
+    SetDialogOwner(w);
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+    g_seen = TSeen{};
+    InvalidateRect(w, nullptr, TRUE);
+    PostMessageW(w, WM_KEYDOWN, 'A', 0);
+    PostMessageW(w, WM_APP, 0, 0);
+    HANDLE sender = CreateThread(nullptr, 0, SendLater, w, 0, nullptr);
+    const DWORD t0 = GetTickCount();
+    EXPECT_EQ(RunAndWait(test::ProbeChildPath(), 1, "sleep 1500"), 0);
+    const DWORD ended = GetTickCount();
+    WaitForSingleObject(sender, 5000);
+    CloseHandle(sender);
+    EXPECT_GE(ended - t0, 1400u);
+    // The sent message was answered long before the program ended.
+    EXPECT_EQ(g_seen.sent, 1);
+    EXPECT_LT(g_seen.sentAnsweredAt - t0, 1200u);
+    EXPECT_GE(g_seen.paints, 1);
+    EXPECT_EQ(g_seen.posted, 1);
+    EXPECT_FALSE(g_seen.enabledWhileWaiting);
+    EXPECT_EQ(g_seen.keys, 0);
+    EXPECT_TRUE(IsWindowEnabled(w));
+    SetDialogOwner(nullptr);
+    DestroyWindow(w);
 }
 
 }  // namespace
