@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "system/file_replace.h"
+#include "system/pending_file_operations.h"
 #include "system/folders.h"
 #include "system/message_pump.h"
 #include "system/waits.h"
@@ -70,6 +71,9 @@ void TDataExtractor::ExtractEntry(bool step) {
     // A missing entry, or one that cannot be written whole, goes on the
     // failed list; the old file, if any, stays as it was.
     written = stream && WriteFileReplacing(FTargetFile, stream->Memory(), stream->Size());
+    // An old uninstaller may have left its own deletion for the next start
+    // of Windows: the new file of that name stays.
+    if (written) ForgetPendingFileOperations(FTargetFile);
     if (written && step) TimerWait(100, wuMilliseconds);
   } catch (...) {
   }

@@ -94,6 +94,13 @@ $OTHERS"
   lnk_expect "$programs/Vadode播放器/Vadode播放器.lnk" "$win_player" "Vadode播放器"
   [ "$(grep -c . "$install_dir/ZarIrovid.log")" = 1 ] || fail "the player was started though unticked"
   say "reinstalled with every type and no options"
+  # The old uninstaller could not delete itself and left that to the next
+  # start of Windows (of Wine here): the new UnInstall.exe survives it.
+  wineserver -k 2>/dev/null || true
+  "$E2E_ROOT/scripts/wine-run" cmd /c exit >>"$log" 2>&1 || true
+  wineserver -w 2>/dev/null || true
+  cmp -s "$payload/UnInstall.exe" "$install_dir/UnInstall.exe" || fail "the next start deleted the new UnInstall.exe"
+  say "the new uninstaller outlived the old one's pending deletion"
   ;;
 portal)
   # The record the portal build writes: two magic numbers, the flag, the

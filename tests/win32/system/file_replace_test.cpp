@@ -9,6 +9,7 @@
 
 #include "core/wide.h"
 #include "system/folders.h"
+#include "system/pending_file_operations.h"
 #include "tests/win32/system/test_support.h"
 
 namespace vd {
@@ -71,6 +72,37 @@ TEST(WriteFileReplacing, WorksWhereverTheTargetFits) {
     ASSERT_TRUE(WriteFileReplacing(target, "again", 5));
     EXPECT_EQ(test::ReadFileText(target), "again");
     EXPECT_EQ(Listing(folder), "UnInstall.exe\n");
+}
+
+// What Windows will do at its next start, as one text ('|' between items).
+std::string PendingOperations() {
+    wchar_t buf[8192] = {};
+    DWORD bytes = sizeof(buf) - sizeof(wchar_t);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Session Manager",
+                     L"PendingFileRenameOperations", RRF_RT_REG_MULTI_SZ, nullptr, buf, &bytes) != ERROR_SUCCESS)
+        return "";
+    std::wstring text(buf, bytes / sizeof(wchar_t));
+    std::replace(text.begin(), text.end(), L'\0', L'|');
+    return Narrow(text);
+}
+
+TEST(ForgetPendingFileOperations, AnOldDeleteOfAFileWrittenAnewIsForgotten) {
+    test::TScratchFolder scratch("pending");
+    const std::string written = scratch.Path() + "UnInstall.exe", other = scratch.Path() + "other.tmp";
+    ASSERT_TRUE(WriteFileReplacing(written, "old", 3));
+    ASSERT_TRUE(WriteFileReplacing(other, "x", 1));
+    // What an uninstaller that cannot delete itself leaves for the next start.
+    ASSERT_TRUE(MoveFileExW(Wide(written).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT));
+    ASSERT_TRUE(MoveFileExW(Wide(other).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT));
+    ASSERT_NE(PendingOperations().find("UnInstall.exe"), std::string::npos);
+    ASSERT_TRUE(WriteFileReplacing(written, "new", 3));
+    EXPECT_TRUE(ForgetPendingFileOperations(written));
+    const std::string left = PendingOperations();
+    EXPECT_EQ(left.find("UnInstall.exe"), std::string::npos) << left;
+    EXPECT_NE(left.find("other.tmp"), std::string::npos) << left;
+    EXPECT_TRUE(ForgetPendingFileOperations(other));
+    EXPECT_EQ(PendingOperations().find("other.tmp"), std::string::npos);
+    EXPECT_TRUE(ForgetPendingFileOperations(other));  // nothing pending: nothing to do
 }
 
 }  // namespace
