@@ -49,9 +49,7 @@ fresh)
   say "installed with the defaults"
 
   check_default_install
-  # The player's stand-in closes itself after 5 s; a running player would
-  # end the next run.
-  for _ in $(seq 1 40); do [ -z "$(find_window Vadode播放器 || true)" ] && break; sleep 0.5; done
+  wait_player_gone
 
   # --- Second run: the first install is the older version ---
   start_setup "$setup"
@@ -115,13 +113,7 @@ portal)
     [ "$("$xpdb" list "$database" | wc -l)" = 1 ] || fail "RirAdaDE.dll holds more than the one record"
     "$xpdb" check "$database" >>"$log" 2>&1 || fail "xpdb check failed on RirAdaDE.dll"
   }
-  start_setup "$portal_setup"
-  to_page1
-  wait_page 1 10
-  install_to_page3
-  press $BTN_NEXT
-  wait_page 4 20
-  finish_and_exit
+  install_with_defaults "$portal_setup"
   check_record
   snap="$artefacts/.classes.txt"
   reg_snapshot "$CLASSES" "$snap"
@@ -133,7 +125,7 @@ portal)
   # so this install's associations are still there on page 3); another
   # program owns ".ogg" and took ".mp3" over; the settings database is
   # damaged, and a good copy (whose record is stale) is kept aside.
-  for _ in $(seq 1 40); do [ -z "$(find_window Vadode播放器 || true)" ] && break; sleep 0.5; done
+  wait_player_gone
   rm -f "$install_dir/UnInstall.exe"
   for ext in .ogg .mp3; do
     wine reg add "HKCR\\$ext" /ve /d "OtherPlayer$ext" /f >>"$log" 2>&1

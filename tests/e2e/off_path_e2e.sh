@@ -237,18 +237,8 @@ cancel)
   check_temp_clean "close on page 1"
   ;;
 uninstall-entry)
-  install_with_defaults() {
-    start_setup "$setup"
-    to_page1
-    wait_page 1 10
-    install_to_page3
-    press $BTN_NEXT
-    wait_page 4 20
-    finish_and_exit
-    # The player's stand-in closes itself after 5 s.
-    for _ in $(seq 1 40); do [ -z "$(find_window Vadode播放器 || true)" ] && break; sleep 0.5; done
-  }
-  install_with_defaults
+  install_with_defaults "$setup"
+  wait_player_gone
   # Exported, so that the Chinese name reads back whole.
   snap="$artefacts/.uninstall.txt"
   reg_snapshot "$UNINSTALL_KEY" "$snap"
@@ -275,7 +265,8 @@ uninstall-entry)
 
   # Installed again, then a run over it removes the old version and its
   # entry on page 1.
-  install_with_defaults
+  install_with_defaults "$setup"
+  wait_player_gone
   reg_expect "$UNINSTALL_KEY" InstallLocation "$win_install"
   start_setup "$setup"
   to_page1

@@ -160,6 +160,23 @@ wait_finished() {
   wineserver -w 2>/dev/null || true
 }
 
+# A whole install with the mouse and the defaults, over no older version.
+install_with_defaults() {
+  start_setup "$1"
+  to_page1
+  wait_page 1 10
+  install_to_page3
+  press $BTN_NEXT
+  wait_page 4 20
+  finish_and_exit
+}
+
+# The player's stand-in closes itself after 5 s; a running player would end
+# the next run.
+wait_player_gone() {
+  for _ in $(seq 1 40); do [ -z "$(find_window Vadode播放器 || true)" ] && break; sleep 0.5; done
+}
+
 # What an install with the defaults leaves: every file, the recommended
 # types and no others, the URL protocol, App Paths, the start page, the
 # shortcuts and the player started.
