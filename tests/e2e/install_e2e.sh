@@ -42,10 +42,7 @@ fresh)
   install_to_page3
   [ ! -e "$tmp/vedaruv.bin" ] || fail "the exported package is still there on page 3"
   for n in 1 2 3 4; do [ ! -e "$tmp/_mps$n.jpg" ] || fail "_mps$n.jpg is still there on page 3"; done
-  press $BTN_NEXT
-  wait_page 4 20
-  shot page4
-  finish_and_exit
+  finish_from_page3
   say "installed with the defaults"
 
   check_default_install

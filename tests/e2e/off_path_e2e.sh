@@ -171,10 +171,7 @@ full-retry)
   wait_warning disk-full-warning 警告 10 Return
   wait_page 3 60
   shot page3
-  press $BTN_NEXT
-  wait_page 4 20
-  shot page4
-  finish_and_exit
+  finish_from_page3
   check_default_install
   [ "$(reg_value "$UNINSTALL_KEY" InstallLocation)" = "$win_install" ] || fail "the entry does not name D:"
   say "Retry after freeing space completed the install on D:"
@@ -185,10 +182,7 @@ full-go-on)
   wait_warning disk-full-warning 警告 60 Escape   # Cancel: go on without them
   wait_page 3 60
   shot page3
-  press $BTN_NEXT
-  wait_page 4 20
-  shot page4-incomplete
-  finish_and_exit
+  finish_from_page3 page4-incomplete
   [ ! -e "$install_dir/UnInstall.exe" ] || fail "UnInstall.exe is on D: though the drive was full"
   # The files on C: are there; nothing names the player or its uninstaller.
   check_files ZarIrovid.exe VidOV.exe VezaZU.dll GdiPlus.dll UnInstall.exe

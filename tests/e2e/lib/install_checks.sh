@@ -166,8 +166,15 @@ install_with_defaults() {
   to_page1
   wait_page 1 10
   install_to_page3
+  finish_from_page3
+}
+
+# From page 3 as it is: Next, a picture of page 4 (NAME, default page4),
+# Finish, the end of the program.
+finish_from_page3() {
   press $BTN_NEXT
   wait_page 4 20
+  shot "${1:-page4}"
   finish_and_exit
 }
 
