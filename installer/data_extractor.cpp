@@ -1,6 +1,7 @@
 #include "installer/data_extractor.h"
 
 #include <stdexcept>
+#include <vector>
 
 #include "system/file_replace.h"
 #include "system/pending_file_operations.h"
@@ -55,7 +56,11 @@ void TDataExtractor::ExtractTo(int index, bool step) {
   const TPlayerFile& file = kPlayerFiles[index];
   const std::string folder = TargetFolderPath(file.folder, FFolders);
   if (folder.empty()) throw std::runtime_error("no folder to extract into");
-  if (!FolderExists(folder)) ForceFolder(folder);
+  if (!FolderExists(folder)) {
+    std::vector<std::string> made;
+    ForceFolder(folder, &made);
+    for (const std::string& f : made) FHost.InstallRecord().NoteFolderMade(f);
+  }
   FEntryIndex = index;
   FEntryName = file.name;
   FTargetFile = folder + FEntryName;
@@ -69,8 +74,17 @@ void TDataExtractor::ExtractEntry(bool step) {
     std::unique_ptr<TMemoryStream> stream = FDataBase->ReadData(FEntryName);
     if (step) TimerWait(100, wuMilliseconds);
     // A missing entry, or one that cannot be written whole, goes on the
-    // failed list; the old file, if any, stays as it was.
-    written = stream && WriteFileReplacing(FTargetFile, stream->Memory(), stream->Size());
+    // failed list; the old file, if any, stays as it was. A file that was
+    // there before this run is kept aside until the copy has ended; one
+    // this run wrote already is simply replaced.
+    TInstallRecord& record = FHost.InstallRecord();
+    if (stream && record.Wrote(FTargetFile)) {
+      written = WriteFileReplacing(FTargetFile, stream->Memory(), stream->Size());
+    } else if (stream) {
+      std::string kept;
+      written = WriteFileKeepingOld(FTargetFile, stream->Memory(), stream->Size(), &kept);
+      if (written) record.NoteFileWritten(FTargetFile, kept);
+    }
     // An old uninstaller may have left its own deletion for the next start
     // of Windows: the new file of that name stays.
     if (written) ForgetPendingFileOperations(FTargetFile);

@@ -11,6 +11,7 @@
 
 #include "installer/rules/extraction_failures.h"
 #include "installer/rules/extraction_plan.h"
+#include "installer/rules/install_record.h"
 #include "package/xp_file_db.h"
 #include "toolkit/thread.h"
 
@@ -42,6 +43,14 @@ public:
   virtual bool ExtractionStopped() const { return false; }
   // The worker has closed the package and is about to end, however it ends.
   virtual void PackageClosed() {}
+  // What the copy has changed on disk: the worker notes here every folder it
+  // makes and every file it writes (an old file it replaces is kept aside).
+  // The host undoes it all when the copy does not end, and deletes the kept
+  // files when it does.
+  TInstallRecord& InstallRecord() { return FInstallRecord; }
+
+private:
+  TInstallRecord FInstallRecord;
 };
 
 class TDataExtractor : public TThread {
@@ -63,11 +72,12 @@ protected:
   void Execute() override;
 
 private:
-  // Entry `index` of the tables into its folder (made when missing), on the
-  // window thread; `step` for the walk through the tables, not for a retry.
+  // Entry `index` of the tables into its folder (made when missing, and
+  // noted in the host's record), on the window thread; `step` for the walk through the tables, not for a retry.
   void ExtractTo(int index, bool step);
   // Window thread: reads the entry, waits 100 ms, writes it in place of the
-  // target, waits 100 ms (a failure skips the rest and puts the entry on the
+  // target (the old file kept aside and both noted in the host's record),
+  // waits 100 ms (a failure skips the rest and puts the entry on the
   // failed list, a success takes it off); for a step, then the host's
   // EntryDone and the pending messages.
   void ExtractEntry(bool step);

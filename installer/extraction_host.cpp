@@ -51,6 +51,7 @@ bool TFrm_MainysInstall::RetryFailedEntries(const TFailedEntries& failed) {
 }
 
 void TFrm_MainysInstall::ExtractionDone(const TFailedEntries& failed) {
+  KeepCopy();
   DeleteFileW(Wide(FPackageFile).c_str());
   const auto missing = [&](const char* name) { return HasFailed(failed, name) || !FileExists(FInstallDir + name); };
   FProgramsMissing = missing(kPlayerExeName) || missing(kUninstallerExeName);

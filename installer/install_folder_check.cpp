@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "core/folder_layout.h"
-#include "core/text.h"
 #include "core/wide.h"
 #include "installer/rules/player_files.h"
 #include "package/xp_file_db.h"
@@ -20,18 +18,6 @@ bool DriveExists(const std::string& drive) {
     return kind != DRIVE_UNKNOWN && kind != DRIVE_NO_ROOT_DIR;
   }
   return FolderExists(root);  // \\server\share
-}
-
-// The folders from `folder` up that do not exist yet, the deepest first.
-std::vector<std::string> MissingFolders(const std::string& folder) {
-  std::vector<std::string> missing;
-  std::string dir = ExcludeTrailingBackslash(folder);
-  const size_t driveLength = DriveOfPath(dir).size();
-  while (dir.size() > driveLength && !FolderExists(dir)) {
-    missing.push_back(dir);
-    dir = ExcludeTrailingBackslash(ExtractFilePath(dir));
-  }
-  return missing;
 }
 
 // A file can be made, written and removed in the folder.
@@ -66,22 +52,23 @@ TFolderCheck CheckInstallFolder(const TPlayerFolders& folders, const std::vector
   const std::string& dir = folders.installDir;
   check.fault = CheckFolderText(dir);
   if (check.fault != ffNone) return check;
-  if (!EntryPathsFit(folders)) return {ffTooLong, {}};
+  if (!EntryPathsFit(folders)) return {ffTooLong, {}, {}};
   const std::vector<TDriveNeed> needs = SpaceNeededPerDrive(folders, entrySizes);
   for (const TDriveNeed& need : needs)
-    if (!DriveExists(need.drive)) return {ffNoDrive, {need.drive, 0, 0}};
+    if (!DriveExists(need.drive)) return {ffNoDrive, {need.drive, 0, 0}, {}};
   const auto freeOf = [](const std::string& drive) { return GetDiskSpace(drive + "\\").free; };
   const int short_ = FirstDriveShortOfSpace(needs, freeOf);
   if (short_ >= 0) {
     const TDriveNeed& need = needs[static_cast<size_t>(short_)];
-    return {ffNoSpace, {need.drive, need.bytes, freeOf(need.drive)}};
+    return {ffNoSpace, {need.drive, need.bytes, freeOf(need.drive)}, {}};
   }
-  const std::vector<std::string> created = MissingFolders(dir);
-  ForceFolder(dir);
+  ForceFolder(dir, &check.madeFolders);
   if (!FolderExists(dir)) check.fault = ffCannotCreate;
   else if (!CanWriteIn(dir)) check.fault = ffNotWritable;
-  if (check.fault != ffNone)
-    for (const std::string& folder : created) RemoveDirectoryW(Wide(folder).c_str());
+  if (check.fault != ffNone) {
+    for (auto f = check.madeFolders.rbegin(); f != check.madeFolders.rend(); ++f) RemoveDirectoryW(Wide(*f).c_str());
+    check.madeFolders.clear();
+  }
   return check;
 }
 

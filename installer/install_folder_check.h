@@ -18,6 +18,9 @@ std::vector<int64_t> ReadEntrySizes(const std::string& packageFile);
 struct TFolderCheck {
     TFolderFault fault = ffNone;
     TFolderFaultFacts facts;
+    // The folders the check made, parents first: a copy that does not end
+    // removes them again.
+    std::vector<std::string> madeFolders;
 };
 
 // The checks in order; the install folder is created by the last two (what

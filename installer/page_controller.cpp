@@ -119,6 +119,8 @@ void TFrm_MainysInstall::Btn_InstallClick(TObject*) {
     ShowWarning(FolderFaultMessage(check.fault, typed, check.facts), "");
     return;
   }
+  // The folders the check made belong to the copy: Cancel removes them.
+  for (const std::string& folder : check.madeFolders) InstallRecord().NoteFolderMade(folder);
   FEstimatedSizeKiB = EstimatedSizeKiB(sizes);
   TakeInstallFolder();
   ++FPageIndex;

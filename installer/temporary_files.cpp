@@ -1,6 +1,7 @@
 // The one way out of the wizard: whatever ends it (Cancel or the close
 // button on any page, the running-player stop, Finish, an exception that
-// ends the program), the files it exported into the temporary folder go.
+// ends the program), a copy that did not end is undone and the files it
+// exported into the temporary folder go.
 #include <windows.h>
 
 #include "core/wide.h"
@@ -23,6 +24,7 @@ void TFrm_MainysInstall::RemoveTemporaryFiles() {
     CheckSynchronize();
     Sleep(10);
   }
+  RollBackCopy();
   DeleteFileW(Wide(FPackageFile).c_str());
   for (int i = 1; i <= 4; ++i) DeleteFileW(Wide(FSlideFiles[i]).c_str());
   // Only when empty: the user may have put something there meanwhile.

@@ -167,10 +167,18 @@ public:
   // The free-space label for the folder text as it stands.
   void UpdateFreeSpaceLabel();
   // Every way out of the program ends here: a running extraction is stopped
-  // and its package closed, then the exported package and slides are
-  // deleted and a fallback temporary folder this program made is removed
+  // and its package closed, a copy that did not end is rolled back, then
+  // the exported package and slides are deleted and a fallback temporary folder this program made is removed
   // when it is empty.
   void RemoveTemporaryFiles();
+  // A copy that did not end is undone from the install record: the files
+  // it replaced get their old ones back, the files and (empty) folders it
+  // made go. A file that another program holds is left and named in one
+  // warning.
+  void RollBackCopy();
+  // The copy has ended: the old files it kept aside are deleted and the
+  // record is closed, so that a later Cancel undoes nothing.
+  void KeepCopy();
 
   // The install-folder field's text.
   std::string InstallPathText() const;

@@ -47,7 +47,8 @@ add_library(vd_wizard STATIC
   ${vd_wizard_dir}/extraction_host.cpp
   ${vd_wizard_dir}/file_relation_page.cpp
   ${vd_wizard_dir}/finishing.cpp
-  ${vd_wizard_dir}/temporary_files.cpp)
+  ${vd_wizard_dir}/temporary_files.cpp
+  ${vd_wizard_dir}/copy_rollback.cpp)
 target_include_directories(vd_wizard PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(vd_wizard PUBLIC vd_installer_support vd_controls vd_toolkit vd_system vd_package
                       vd_install_rules vd_core)

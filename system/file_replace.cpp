@@ -60,21 +60,78 @@ HANDLE CreateTemporaryIn(const std::wstring& folder, std::wstring* name) {
     return INVALID_HANDLE_VALUE;
 }
 
+std::wstring FolderOf(const std::wstring& path) {
+    std::wstring folder = path.substr(0, path.find_last_of(L"\\:") + 1);
+    return folder.empty() ? L".\\" : folder;
+}
+
+// The bytes in a new temporary file beside the target; its name, or empty.
+std::wstring WriteTemporaryBeside(const std::wstring& target, const void* data, int64_t size) {
+    std::wstring temp;
+    HANDLE file = CreateTemporaryIn(FolderOf(target), &temp);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    bool ok = WriteAll(file, data, size);
+    ok = CloseHandle(file) && ok;
+    if (!ok) DeleteFileW(temp.c_str());
+    return ok ? temp : std::wstring();
+}
+
 }  // namespace
 
 bool WriteFileReplacing(std::string_view path, const void* data, int64_t size) {
     if (size < 0 || (size > 0 && !data)) return false;
     const std::wstring target = ExtendedLength(path);
-    std::wstring folder = target.substr(0, target.find_last_of(L"\\:") + 1);
-    if (folder.empty()) folder = L".\\";
-    std::wstring temp;
-    HANDLE file = CreateTemporaryIn(folder, &temp);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool ok = WriteAll(file, data, size);
-    ok = CloseHandle(file) && ok;
-    if (ok) ok = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+    const std::wstring temp = WriteTemporaryBeside(target, data, size);
+    if (temp.empty()) return false;
+    const bool ok = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
     if (!ok) DeleteFileW(temp.c_str());
     return ok;
+}
+
+bool WriteFileKeepingOld(std::string_view path, const void* data, int64_t size, std::string* kept) {
+    kept->clear();
+    if (size < 0 || (size > 0 && !data)) return false;
+    const std::wstring target = ExtendedLength(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    const std::wstring temp = WriteTemporaryBeside(target, data, size);
+    if (temp.empty()) return false;
+    std::wstring old;
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        // The old file moves onto a fresh name of its own, made empty first
+        // so that no other file can take it meanwhile.
+        HANDLE placeholder = CreateTemporaryIn(FolderOf(target), &old);
+        if (placeholder != INVALID_HANDLE_VALUE) CloseHandle(placeholder);
+        if (placeholder == INVALID_HANDLE_VALUE ||
+            !MoveFileExW(target.c_str(), old.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+            if (placeholder != INVALID_HANDLE_VALUE) DeleteFileW(old.c_str());
+            DeleteFileW(temp.c_str());
+            return false;
+        }
+    }
+    if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        if (!old.empty()) MoveFileExW(old.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    if (!old.empty()) *kept = ExtractFilePath(path) + Narrow(old.substr(old.find_last_of(L'\\') + 1));
+    return true;
+}
+
+bool RestoreKeptFile(std::string_view kept, std::string_view path) {
+    return MoveFileExW(ExtendedLength(kept).c_str(), ExtendedLength(path).c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+bool RemoveFile(std::string_view path) {
+    const std::wstring file = ExtendedLength(path);
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    return DeleteFileW(file.c_str()) != FALSE;
+}
+
+bool RemoveEmptyFolder(std::string_view path) {
+    return RemoveDirectoryW(ExtendedLength(ExcludeTrailingBackslash(path)).c_str()) != FALSE;
 }
 
 }  // namespace vd

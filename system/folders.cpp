@@ -94,13 +94,13 @@ bool FileExists(std::string_view path) {
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void ForceFolder(std::string_view path) {
+void ForceFolder(std::string_view path, std::vector<std::string>* made) {
     std::string dir = ExcludeTrailingBackslash(path);
     if (dir.empty() || FolderExists(dir)) return;
     std::string parent = ExcludeTrailingBackslash(ExtractFilePath(dir));
     // "C:" and "\\server" have no parent to create.
-    if (!parent.empty() && parent != dir && parent.back() != ':') ForceFolder(parent);
-    CreateDirectoryW(Wide(dir).c_str(), nullptr);
+    if (!parent.empty() && parent != dir && parent.back() != ':') ForceFolder(parent, made);
+    if (CreateDirectoryW(Wide(dir).c_str(), nullptr) && made) made->push_back(dir);
 }
 
 }  // namespace vd

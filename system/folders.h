@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vd {
 
@@ -48,7 +49,8 @@ std::string GetTempFolder(bool newerLayout);
 bool FolderExists(std::string_view path);
 bool FileExists(std::string_view path);
 // Creates the folder and every missing parent; stops silently where the
-// platform refuses.
-void ForceFolder(std::string_view path);
+// platform refuses. With `made`, every folder it created is added to it,
+// parents before their children.
+void ForceFolder(std::string_view path, std::vector<std::string>* made = nullptr);
 
 }  // namespace vd

@@ -20,4 +20,10 @@ void DispatchPendingMessages() {
     }
 }
 
+void DiscardQuitMessage() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
 }  // namespace vd

@@ -10,6 +10,11 @@ namespace vd {
 // The message filter sees each message first.
 void DispatchPendingMessages();
 
+// Takes a waiting quit message off the calling thread's queue. Once the
+// message loop has ended, a box shown on the way out would otherwise close
+// as soon as its own loop met that message.
+void DiscardQuitMessage();
+
 // What the program's own message loop does before it dispatches a message
 // (the keyboard navigation of its forms), so that the waits treat keys the
 // same way; true when the filter handled the message. None by default.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/wide.h"
+#include "system/file_replace.h"
 #include "system/folders.h"
 #include "system/message_pump.h"
 #include "tests/win32/installer/installer_test_util.h"
@@ -150,6 +151,19 @@ TEST(DataExtractor, WalksAllTablesThenRetriesWhatCouldNotBeWritten) {
         else
             EXPECT_EQ(test::ReadFileText(path), ContentOf(name)) << name;
     }
+    // The record: the two older files kept aside (VezaZU.dll written at the
+    // retry), every folder the worker made, nothing made twice.
+    std::vector<std::string> keptContents;
+    for (const std::string& kept : host.InstallRecord().KeptFiles()) keptContents.push_back(test::ReadFileText(kept));
+    EXPECT_EQ(keptContents, (std::vector<std::string>{"older version", "locked"}));
+    std::vector<std::string> madeFolders;
+    for (const TUndoStep& step : host.InstallRecord().RollbackSteps())
+        if (step.action == TUndoAction::uaRemoveFolder) madeFolders.push_back(step.path + "\\");
+    const TPlayerFolders& f = host.folders;
+    EXPECT_EQ(madeFolders, (std::vector<std::string>{f.userDataDir + "skin\\", f.userDataDir + "ico\\",
+                                                     f.profilesDir + "codecs\\", f.profilesDir}));
+    EXPECT_EQ(host.InstallRecord().RollbackSteps().size(), 4u + 59u - 1u);  // wmv.ico never written
+    for (const std::string& kept : host.InstallRecord().KeptFiles()) EXPECT_TRUE(RemoveFile(kept));
     for (TTargetFolder folder : {tfInstall, tfProfiles, tfCodecs, tfIcons, tfSkin})
         EXPECT_EQ(CountTemporaries(TargetFolderPath(folder, host.folders)), 0);
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/text.h"
 #include "core/wide.h"
 #include "system/folders.h"
 #include "system/pending_file_operations.h"
@@ -55,6 +56,42 @@ TEST(WriteFileReplacing, FailureLeavesTheOldFileAndNoTemporary) {
 
     EXPECT_FALSE(WriteFileReplacing(scratch.Path() + "missing\\a.dll", "x", 1));
     EXPECT_FALSE(WriteFileReplacing(target, nullptr, 5));
+}
+
+// An old file kept aside can be put back; one held open cannot be moved,
+// and the write fails as when it is overwritten in place.
+TEST(WriteFileKeepingOld, KeepsTheOldFileAsideUntilItIsPutBack) {
+    test::TScratchFolder scratch("keep");
+    const std::string target = scratch.Path() + "播放器.exe";
+    std::string kept = "stale";
+    ASSERT_TRUE(WriteFileKeepingOld(target, "first", 5, &kept));
+    EXPECT_EQ(kept, "");  // nothing was there
+    ASSERT_TRUE(WriteFileKeepingOld(target, "second", 6, &kept));
+    EXPECT_EQ(test::ReadFileText(target), "second");
+    EXPECT_EQ(ExtractFilePath(kept), scratch.Path());
+    EXPECT_EQ(test::ReadFileText(kept), "first");
+    ASSERT_TRUE(RestoreKeptFile(kept, target));
+    EXPECT_EQ(test::ReadFileText(target), "first");
+    EXPECT_EQ(Listing(scratch.Path()), "播放器.exe\n");
+
+    HANDLE lock = CreateFileW(Wide(target).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(WriteFileKeepingOld(target, "third", 5, &kept));
+    EXPECT_EQ(kept, "");
+    EXPECT_FALSE(RemoveFile(target));
+    CloseHandle(lock);
+    EXPECT_EQ(test::ReadFileText(target), "first");
+    EXPECT_EQ(Listing(scratch.Path()), "播放器.exe\n");
+
+    // A folder in the file's place is not moved aside.
+    ForceFolder(scratch.Path() + "skin\\");
+    EXPECT_FALSE(WriteFileKeepingOld(scratch.Path() + "skin", "x", 1, &kept));
+    EXPECT_TRUE(FolderExists(scratch.Path() + "skin"));
+    ASSERT_TRUE(WriteFileReplacing(scratch.Path() + "skin\\a", "x", 1));
+    EXPECT_FALSE(RemoveEmptyFolder(scratch.Path() + "skin\\"));  // not empty
+    SetFileAttributesW(Wide(scratch.Path() + "skin\\a").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(RemoveFile(scratch.Path() + "skin\\a"));
+    EXPECT_TRUE(RemoveEmptyFolder(scratch.Path() + "skin\\"));
 }
 
 // A folder whose own length leaves no room for the platform's temporary
