@@ -46,7 +46,9 @@ std::string RollbackLeftMessage(const std::vector<TUndoStep>& left) {
     std::string text = "安装已中止，本次安装所做的其他更改都已撤销，但有 " + std::to_string(left.size()) +
                        " 个文件正被其他程序使用，未能删除或还原：";
     int shown = 0;
+    bool kept = false;
     for (const TUndoStep& step : left) {
+        kept = kept || step.action == TUndoAction::uaRestore;
         if (shown == kFailedNamesShown) {
             text += "\n  …";
             break;
@@ -56,7 +58,9 @@ std::string RollbackLeftMessage(const std::vector<TUndoStep>& left) {
             text += "（原来的文件暂存为“" + ExtractFileName(step.kept) + "”）";
         ++shown;
     }
-    text += "\n\n请关闭使用这些文件的程序，然后删除这些文件，或用暂存的文件替换它们。";
+    text += "\n\n请关闭使用这些文件的程序，然后删除这些文件";
+    if (kept) text += "，或用暂存的原来的文件替换它们";
+    text += "。";
     return text;
 }
 

@@ -34,7 +34,6 @@ e2e_begin "$scenario" "$artefacts"
 # shellcheck source=lib/install_checks.sh
 . "$here/lib/install_checks.sh"
 
-UNINSTALL_KEY='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZarIrovid'
 # The install-folder box on page 1 (page at 1, 29; the box at 51, 155).
 FOLDER_BOX="240 193"
 # The free-space label on page 1 at window coordinates: left, top, width, height.
@@ -57,27 +56,6 @@ type_folder() {
   xdotool key End shift+Home BackSpace
   [ -z "$1" ] || xdotool type --delay 15 -- "$1"
   sleep 0.3
-}
-
-# Nothing of the exported package or the slides is left in the temporary folder.
-check_temp_clean() {
-  local f
-  for f in vedaruv.bin _mps1.jpg _mps2.jpg _mps3.jpg _mps4.jpg; do
-    [ ! -e "$tmp/$f" ] || fail "$f is left in the temporary folder ($1)"
-  done
-  say "the temporary folder is clean ($1)"
-}
-
-# Nothing of the player is registered: App Paths, Programs and Features,
-# associations, URL protocol.
-check_nothing_registered() {
-  local snap="$artefacts/.classes-$1.txt"
-  ! reg_has_key "$APP_PATH" || fail "the App Paths entry was written ($1)"
-  ! reg_has_key "$UNINSTALL_KEY" || fail "the Programs and Features entry was written ($1)"
-  reg_snapshot "$CLASSES" "$snap"
-  ! grep -q "^HKEY_CLASSES_ROOT\\\\ZarIrovid\.\|^HKEY_CLASSES_ROOT\\\\davuroz" "$snap" \
-    || fail "HKEY_CLASSES_ROOT names the player ($1): $(grep -m1 'ZarIrovid\.\|davuroz' "$snap")"
-  ! awk -F'\t' '$2 == "" && $3 ~ /^ZarIrovid\./' "$snap" | grep -q . || fail "an extension points at the player ($1)"
 }
 
 # Press Install with a folder that must be refused: the warning, page 1

@@ -55,6 +55,9 @@ TEST(InstallRecord, TheWarningNamesWhatWasLeft) {
     EXPECT_NE(two.find("\n  C:\\P\\VidOV.exe\n"), std::string::npos) << two;
     EXPECT_NE(two.find("C:\\P\\ZarIrovid.exe（原来的文件暂存为“vdx0000abcd.tmp”）"), std::string::npos) << two;
     EXPECT_EQ(two.find("…"), std::string::npos);
+    EXPECT_NE(two.find("或用暂存的原来的文件替换它们。"), std::string::npos) << two;
+    // Without an old file kept aside, nothing to put back.
+    EXPECT_EQ(RollbackLeftMessage({left[0]}).find("暂存"), std::string::npos);
 
     for (int i = 0; i < 5; ++i) left.push_back({kRemove, "C:\\P\\codec" + std::to_string(i) + ".dll", ""});
     const std::string seven = RollbackLeftMessage(left);

@@ -7,6 +7,7 @@
 #   wait_extraction [LAST_SHOT] [WARNING_KEY] / wait_finished   the same after a key press
 #   check_files [SKIPPED...]     every payload file installed as packed
 #   check_default_install        what an install with the defaults leaves
+#   check_temp_clean WHEN / check_nothing_registered WHEN   after a run that installed nothing
 
 # --- Where the player goes (Wine reports Windows 7: the newer layout) ---
 user=$(user_folder)
@@ -23,6 +24,7 @@ tmp=$(temp_folder)
 [ -n "$tmp" ] || fail "no temporary folder in the prefix"
 APP_PATH='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\App Paths\ZarIrovid.exe'
 CLASSES='HKEY_CLASSES_ROOT'
+UNINSTALL_KEY='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZarIrovid'
 
 # The folder of each packed file, from the package tables.
 folder_of() {
@@ -209,4 +211,25 @@ check_default_install() {
     || fail "a Quick Launch shortcut was made on the newer layout"
   grep -Fqx "\"$win_player\"" <(tr -d '\r' <"$install_dir/ZarIrovid.log") || fail "the player was not started"
   say "registry, shortcuts and the player's start read back"
+}
+
+# Nothing of the exported package or the slides is left in the temporary folder.
+check_temp_clean() {
+  local f
+  for f in vedaruv.bin _mps1.jpg _mps2.jpg _mps3.jpg _mps4.jpg; do
+    [ ! -e "$tmp/$f" ] || fail "$f is left in the temporary folder ($1)"
+  done
+  say "the temporary folder is clean ($1)"
+}
+
+# Nothing of the player is registered: App Paths, Programs and Features,
+# associations, URL protocol.
+check_nothing_registered() {
+  local snap="$artefacts/.classes-$1.txt"
+  ! reg_has_key "$APP_PATH" || fail "the App Paths entry was written ($1)"
+  ! reg_has_key "$UNINSTALL_KEY" || fail "the Programs and Features entry was written ($1)"
+  reg_snapshot "$CLASSES" "$snap"
+  ! grep -q "^HKEY_CLASSES_ROOT\\\\ZarIrovid\.\|^HKEY_CLASSES_ROOT\\\\davuroz" "$snap" \
+    || fail "HKEY_CLASSES_ROOT names the player ($1): $(grep -m1 'ZarIrovid\.\|davuroz' "$snap")"
+  ! awk -F'\t' '$2 == "" && $3 ~ /^ZarIrovid\./' "$snap" | grep -q . || fail "an extension points at the player ($1)"
 }
