@@ -73,7 +73,8 @@ protected:
 
 private:
   // Entry `index` of the tables into its folder (made when missing, and
-  // noted in the host's record), on the window thread; `step` for the walk through the tables, not for a retry.
+  // noted in the host's record), on the window thread; `step` for the walk
+  // through the tables, not for a retry.
   void ExtractTo(int index, bool step);
   // Window thread: reads the entry, waits 100 ms, writes it in place of the
   // target (the old file kept aside and both noted in the host's record),

@@ -11,8 +11,10 @@
 namespace vd {
 
 namespace {
-// How long a running extraction is given to close the package.
-constexpr DWORD kStopTimeoutMs = 5000;
+// How long a running extraction is given to end its current entry and close
+// the package: a folder made on a network share that has gone away can take
+// this long to fail.
+constexpr DWORD kStopTimeoutMs = 30000;
 }  // namespace
 
 void TFrm_MainysInstall::RemoveTemporaryFiles() {
@@ -24,7 +26,8 @@ void TFrm_MainysInstall::RemoveTemporaryFiles() {
     CheckSynchronize();
     Sleep(10);
   }
-  RollBackCopy();
+  // The record is the worker's as long as it runs.
+  if (!FExtracting) RollBackCopy();
   DeleteFileW(Wide(FPackageFile).c_str());
   for (int i = 1; i <= 4; ++i) DeleteFileW(Wide(FSlideFiles[i]).c_str());
   // Only when empty: the user may have put something there meanwhile.
